@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace meshmill {
+
+// A table of texts indexed by (material, sub-material slot), both from 0.
+class TextGrid {
+ public:
+  void reset(std::size_t rows, std::size_t columns) {
+    rows_ = rows;
+    columns_ = columns;
+    cells_.assign(rows * columns, std::string());
+  }
+  std::size_t rows() const { return rows_; }
+  std::size_t columns() const { return columns_; }
+  bool contains(std::int64_t m, std::int64_t s) const {
+    return m >= 0 && s >= 0 && static_cast<std::size_t>(m) < rows_ &&
+           static_cast<std::size_t>(s) < columns_;
+  }
+  // Callers check contains() first: indices come from files.
+  std::string& at(std::size_t m, std::size_t s) { return cells_[m * columns_ + s]; }
+  const std::string& at(std::size_t m, std::size_t s) const { return cells_[m * columns_ + s]; }
+
+ private:
+  std::size_t rows_ = 0;
+  std::size_t columns_ = 0;
+  std::vector<std::string> cells_;
+};
+
+// The reserved marker of an absent material name or texture.
+inline constexpr const char* empty_material = "[{empty material}]";
+inline constexpr const char* empty_material_entry = "[{empty material}] , [{empty material}]";
+
+// The state the analysis hands to the processing, and that both passes share.
+// Paths are UTF-8; texts taken from the scene (names, material entries) are
+// Windows-1252 bytes.
+struct SceneState {
+  // Paths and file identity.
+  std::string fich;        // the input scene
+  std::string file_type;   // "ase" or "asc"
+  std::string fich_dest;   // the target .asc
+  std::string pix16_dest;  // the PIX16 folder beside the target
+  std::string tif_folder;  // the input's TIFFRGB folder
+  std::string impo;        // path from the command line, used by one analysis
+
+  // Side files held open between steps. The analysis creates both; the
+  // processing swaps `logerrors` for its scratch file.
+  std::unique_ptr<OutputFile> logerrors;
+  std::unique_ptr<OutputFile> special_mats;
+
+  // Results of the analysis.
+  std::int64_t nr_line2 = 0;
+  std::int64_t nr_objects = 0;
+  std::int64_t valid_objects = 0;
+  std::int64_t scene_stats[9] = {};  // 1 objects, 2 valid, 3 .asc files, 4 faces, 5 vertices
+  std::vector<std::string> obj_names = {std::string()};
+  int serious_error = 0;
+  int file_loaded = 0;
+  int project_mapped = 0;
+  std::int64_t nr_mapped_objs = 0;
+  std::int64_t nr_max_mats2 = 0;
+
+  // The material table (kept by the statistics reset; replaced by the next material scan).
+  std::vector<std::int64_t> submat_count;
+  std::vector<std::int64_t> nr_submats;
+  TextGrid mat_names;
+  TextGrid mat_colors;
+  TextGrid mat_opacity;
+  std::vector<std::string> extra_mats;
+  std::vector<std::string> bigmat_names;  // "LONG.tga , short" records of one material pass
+  std::int64_t num_bigmat = 0;
+  int big_matfilenames = 0;
+  int bigmat_warn = 0;
+
+  int express = 0;
+
+  // State of the processing pass.
+  std::int64_t curr_splitasc = 0;
+  int object_mapped = 0;
+  std::int64_t mat_ref = 0;
+};
+
+}  // namespace meshmill

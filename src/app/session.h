@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/scene_state.h"
+#include "app/window_state.h"
+#include "platform/file_system.h"
+#include "platform/prompt_service.h"
+
+namespace meshmill {
+
+// Lets the window repaint while a pass runs. The window throttles by time, so
+// the passes may call yield() once per line or object.
+class EventPump {
+ public:
+  virtual ~EventPump() = default;
+  virtual void yield() = 0;
+};
+
+// One running program: the scene state, the window's state and the services
+// the commands use. The window (or the command-line tool) owns it.
+struct Session {
+  Session(PromptService& prompt_service, FileSystem& file_system, EventPump& event_pump)
+      : prompt(prompt_service), fs(file_system), events(event_pump) {}
+
+  SceneState scene;
+  WindowState window;
+  PromptService& prompt;
+  FileSystem& fs;
+  EventPump& events;
+  std::string program_folder;  // where the program and its options file live
+  std::string ini_file_name;   // INIFileName: full path of the options file
+  bool command_running = false;  // a pass is running: other commands are refused
+  bool quit_requested = false;   // the processing finish ended the program
+};
+
+}  // namespace meshmill

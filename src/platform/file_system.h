@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace meshmill {
+
+// Paths handed to the file system are UTF-8; the platform converts them where
+// the system wants something else. Every file is opened in binary mode.
+
+class InputStream {
+ public:
+  virtual ~InputStream() = default;
+  // Reads up to `size` bytes; returns the number read, 0 at the end, -1 on failure (see error()).
+  virtual std::ptrdiff_t read(char* buffer, std::size_t size) = 0;
+  virtual const std::string& error() const = 0;
+};
+
+class OutputFile {
+ public:
+  virtual ~OutputFile() = default;
+  // Buffered; a failure is sticky and reported by close() and error().
+  virtual void write(std::string_view bytes) = 0;
+  void write_line(std::string_view text) {
+    write(text);
+    write("\r\n");
+  }
+  // Flushes and closes. A file created with `replace_when_complete` moves into
+  // place only here; one destroyed without close() leaves the old file untouched.
+  virtual bool close() = 0;
+  virtual bool failed() const = 0;
+  virtual const std::string& error() const = 0;
+};
+
+enum class CreateMode {
+  direct,                // truncates the file at once and writes into it
+  replace_when_complete  // writes beside the final name, moves into place on close()
+};
+
+// The file-system service: every OS call of the core goes through it, so tests
+// can inject faults.
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  virtual bool file_exists(const std::string& path) = 0;
+  virtual bool folder_exists(const std::string& path) = 0;
+  virtual std::optional<std::int64_t> file_size(const std::string& path) = 0;
+
+  // On failure these return null/false and, when `why` is given, the system's reason.
+  virtual std::unique_ptr<InputStream> open_read(const std::string& path, std::string* why) = 0;
+  virtual std::unique_ptr<OutputFile> create(const std::string& path, CreateMode mode,
+                                             std::string* why) = 0;
+  virtual bool remove_file(const std::string& path, std::string* why = nullptr) = 0;
+  virtual bool copy_file(const std::string& from, const std::string& to,
+                         std::string* why = nullptr) = 0;
+  virtual bool rename_file(const std::string& from, const std::string& to,
+                           std::string* why = nullptr) = 0;
+  virtual bool create_folder(const std::string& path, std::string* why = nullptr) = 0;
+  // Removes an empty folder only.
+  virtual bool remove_folder(const std::string& path) = 0;
+  // The name of the entry of `folder` that equals `name` without regard to
+  // (ASCII) letter case, the exact match first; nothing when there is none.
+  virtual std::optional<std::string> find_entry_ignoring_case(const std::string& folder,
+                                                              const std::string& name) = 0;
+};
+
+// The system's own file system.
+std::unique_ptr<FileSystem> make_native_file_system();
+
+}  // namespace meshmill

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "app/session.h"
+
+namespace meshmill::testing {
+
+class NullEventPump : public EventPump {
+ public:
+  void yield() override { ++yields; }
+  long yields = 0;
+};
+
+}  // namespace meshmill::testing

@@ -1,0 +1,48 @@
+#include "support/temp_folder.h"
+
+#include <atomic>
+#include <random>
+#include <sstream>
+
+#include "platform/paths.h"
+
+namespace meshmill::testing {
+
+namespace stdfs = std::filesystem;
+
+TempFolder::TempFolder() {
+  static std::atomic<int> counter{0};
+  std::ostringstream name;
+  name << "meshmill-test-" << std::random_device{}() << "-" << counter++;
+  stdfs::path folder = stdfs::temp_directory_path() / name.str();
+  stdfs::remove_all(folder);
+  stdfs::create_directories(folder);
+  path_ = folder.string();
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  stdfs::remove_all(path_, ignored);
+}
+
+std::string TempFolder::file(const std::string& name) const { return join_path(path_, name); }
+
+std::string TempFolder::write(const std::string& name, const std::string& bytes) const {
+  std::string path = file(name);
+  std::ofstream out(path, std::ios::binary);
+  out << bytes;
+  return path;
+}
+
+std::string TempFolder::read(const std::string& name) const { return read_file(file(name)); }
+
+bool TempFolder::exists(const std::string& name) const { return stdfs::exists(file(name)); }
+
+std::string read_file(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+}  // namespace meshmill::testing
