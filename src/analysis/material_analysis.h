@@ -1,0 +1,14 @@
+#pragma once
+
+#include "analysis/pass_outcome.h"
+#include "app/session.h"
+
+namespace meshmill {
+
+// The material pass of an ASE analysis: sizes and fills the material table of
+// the scene state from the material list, writes the special-materials lines
+// and shortens long texture names. Runs between the first pass and the
+// checking pass.
+PassOutcome analyse_materials(Session& session);
+
+}  // namespace meshmill
