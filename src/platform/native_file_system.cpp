@@ -4,7 +4,12 @@
 #include <filesystem>
 #include <system_error>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "platform/file_system.h"
+#include "platform/wide_text.h"
 
 namespace meshmill {
 
@@ -32,6 +37,37 @@ std::FILE* open_file(const std::string& path, const char* mode) {
 
 void set_reason(std::string* why, const std::string& reason) {
   if (why) *why = reason;
+}
+
+constexpr const char* read_only_reason = "The file is read-only";
+
+// Windows refuses to replace a read-only file; so does Meshmill everywhere, even
+// for a user (root) whom the system would let through.
+bool is_read_only(const std::string& path) {
+  std::error_code error;
+  auto status = stdfs::status(to_path(path), error);
+  return !error && stdfs::is_regular_file(status) &&
+         (status.permissions() & stdfs::perms::owner_write) == stdfs::perms::none;
+}
+
+// Moves `from` to `to`, replacing a file that is there already.
+bool replace_file(const std::string& from, const std::string& to, std::string* why) {
+  if (is_read_only(to)) {
+    set_reason(why, read_only_reason);
+    return false;
+  }
+#ifdef _WIN32
+  // A plain rename onto an existing file fails on Windows.
+  if (MoveFileExW(to_path(from).c_str(), to_path(to).c_str(), MOVEFILE_REPLACE_EXISTING))
+    return true;
+  set_reason(why, system_error_text(GetLastError()));
+  return false;
+#else
+  std::error_code error;
+  stdfs::rename(to_path(from), to_path(to), error);
+  if (error) set_reason(why, error.message());
+  return !error;
+#endif
 }
 
 bool report(const std::error_code& error, std::string* why) {
@@ -88,11 +124,8 @@ class FileOutput : public OutputFile {
       if (failed_) {
         discard(written_path_);
       } else {
-        std::error_code error;
-        stdfs::rename(to_path(written_path_), to_path(final_path_), error);
-        if (error) {
+        if (!replace_file(written_path_, final_path_, &error_)) {
           failed_ = true;
-          error_ = error.message();
           discard(written_path_);
         }
       }
@@ -161,6 +194,10 @@ class NativeFileSystem : public FileSystem {
   }
   std::unique_ptr<OutputFile> create(const std::string& path, CreateMode mode,
                                      std::string* why) override {
+    if (is_read_only(path)) {
+      set_reason(why, read_only_reason);
+      return nullptr;
+    }
     std::string written = mode == CreateMode::direct ? path : path + ".meshmill-part";
     std::FILE* file = open_file(written, "wb");
     if (!file) {
@@ -176,14 +213,16 @@ class NativeFileSystem : public FileSystem {
     return report(error, why);
   }
   bool copy_file(const std::string& from, const std::string& to, std::string* why) override {
+    if (is_read_only(to)) {
+      set_reason(why, read_only_reason);
+      return false;
+    }
     std::error_code error;
     stdfs::copy_file(to_path(from), to_path(to), stdfs::copy_options::overwrite_existing, error);
     return report(error, why);
   }
   bool rename_file(const std::string& from, const std::string& to, std::string* why) override {
-    std::error_code error;
-    stdfs::rename(to_path(from), to_path(to), error);
-    return report(error, why);
+    return replace_file(from, to, why);
   }
   bool create_folder(const std::string& path, std::string* why) override {
     std::error_code error;
@@ -226,6 +265,8 @@ class NativeFileSystem : public FileSystem {
 
 }  // namespace
 
-std::unique_ptr<FileSystem> make_native_file_system() { return std::make_unique<NativeFileSystem>(); }
+std::unique_ptr<FileSystem> make_native_file_system() {
+  return std::make_unique<NativeFileSystem>();
+}
 
 }  // namespace meshmill

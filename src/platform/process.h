@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace meshmill {
+
+// What the running program learns from the system about itself. Every text is UTF-8.
+
+// The program's arguments, argv[0] included. On Windows they are taken from the
+// wide-character command line, since `argv` there holds the ANSI code page's
+// lossy version of names such as "Señal_de_tráfico.ase".
+std::vector<std::string> command_line_arguments(int argc, char** argv);
+
+// The folder that holds the running executable ("" when the system won't say).
+std::string executable_folder();
+
+// The user's own folder for Meshmill's settings: $XDG_CONFIG_HOME/meshmill
+// (by default ~/.config/meshmill), or %APPDATA%\Meshmill on Windows; "" when
+// the environment names no such place. The folder may not exist yet.
+std::string user_config_folder();
+
+}  // namespace meshmill
