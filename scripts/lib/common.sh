@@ -1,0 +1,41 @@
+# Shared by the scripts: installing what a fresh Debian lacks, and the folders.
+# shellcheck shell=bash
+
+REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+# Runs a command as root: directly when we are root, through sudo otherwise.
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  else
+    sudo "$@"
+  fi
+}
+
+# Installs the Debian packages of the list that are not installed yet; does
+# nothing (and needs no network) when all of them are there.
+install_missing() {
+  local missing=()
+  local package
+  for package in "$@"; do
+    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}" >/dev/null
+}
+
+# What every build needs.
+install_build_tools() {
+  install_missing cmake ninja-build g++ clang libgtest-dev pkg-config
+}
+
+# Configures (once) and builds into the folder $1; further arguments go to cmake.
+build_into() {
+  local folder=$1
+  shift
+  cmake -S "$REPO_ROOT" -B "$REPO_ROOT/$folder" -G Ninja "$@" >/dev/null
+  cmake --build "$REPO_ROOT/$folder" -j2
+}
