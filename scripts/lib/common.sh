@@ -39,3 +39,28 @@ build_into() {
   cmake -S "$REPO_ROOT" -B "$REPO_ROOT/$folder" -G Ninja "$@" >/dev/null
   cmake --build "$REPO_ROOT/$folder" -j2
 }
+
+# What the Windows cross build and its tests under wine need.
+install_windows_tools() {
+  install_build_tools
+  install_missing g++-mingw-w64-x86-64 wine64 wine
+}
+
+# Cross-builds for Windows into build-windows/.
+build_windows() {
+  build_into build-windows -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-w64.cmake"
+}
+
+# A headless, quiet wine with a private prefix under build-windows/, and one
+# persistent server for all the runs (stopped when the script exits).
+start_wine() {
+  export WINEPREFIX="$REPO_ROOT/build-windows/wine-prefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+  unset DISPLAY WAYLAND_DISPLAY
+  mkdir -p "$WINEPREFIX"
+  wineserver -p
+  trap 'wineserver -k || true' EXIT
+  wine wineboot -i >/dev/null 2>&1
+}

@@ -60,7 +60,10 @@ bool replace_file(const std::string& from, const std::string& to, std::string* w
   // A plain rename onto an existing file fails on Windows.
   if (MoveFileExW(to_path(from).c_str(), to_path(to).c_str(), MOVEFILE_REPLACE_EXISTING))
     return true;
-  set_reason(why, system_error_text(GetLastError()));
+  DWORD code = GetLastError();
+  set_reason(why, code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION
+                      ? std::string("The file is open in another program")
+                      : system_error_text(code));
   return false;
 #else
   std::error_code error;
@@ -236,16 +239,15 @@ class NativeFileSystem : public FileSystem {
   }
   std::optional<std::string> find_entry_ignoring_case(const std::string& folder,
                                                       const std::string& name) override {
+    // The folder is listed even when the name exists as given: on Windows that
+    // test ignores letter case and would hide the spelling on disk.
     std::error_code error;
-    if (stdfs::exists(to_path(folder) / to_path(name), error)) return name;
     std::optional<std::string> found;
     for (stdfs::directory_iterator it(to_path(folder), error), end; !error && it != end;
          it.increment(error)) {
       std::string entry = from_path(it->path().filename());
-      if (equal_ignoring_case(entry, name)) {
-        found = entry;
-        break;
-      }
+      if (entry == name) return entry;
+      if (!found && equal_ignoring_case(entry, name)) found = entry;
     }
     return found;
   }

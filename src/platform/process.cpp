@@ -1,12 +1,16 @@
 #include "platform/process.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #ifdef _WIN32
-#include <shellapi.h>
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
+// shellapi.h needs the types of windows.h.
+#include <shellapi.h>
 #endif
 
 #include "platform/paths.h"
@@ -49,6 +53,14 @@ std::vector<std::string> command_line_arguments(int argc, char** argv) {
   for (int i = 0; i < argc; ++i) arguments.emplace_back(argv[i]);
 #endif
   return arguments;
+}
+
+void set_up_standard_streams() {
+#ifdef _WIN32
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  SetConsoleOutputCP(CP_UTF8);
+#endif
 }
 
 std::string executable_folder() {

@@ -12,6 +12,11 @@ namespace meshmill {
 // lossy version of names such as "Señal_de_tráfico.ase".
 std::vector<std::string> command_line_arguments(int argc, char** argv);
 
+// Makes standard output and error pass bytes through unchanged: on Windows
+// they would turn every "\n" into CR LF, and the console would show UTF-8 as
+// its own code page. Nothing to do elsewhere.
+void set_up_standard_streams();
+
 // The folder that holds the running executable ("" when the system won't say).
 std::string executable_folder();
 
