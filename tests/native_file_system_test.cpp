@@ -128,7 +128,7 @@ TEST(NativeFileSystem, ReplacesAnExistingFileOnlyWhenComplete) {
   EXPECT_FALSE(folder.exists("other.asc"));
 }
 
-TEST(NativeFileSystem, ARead_onlyTargetIsRefusedAndKept) {
+TEST(NativeFileSystem, AReadOnlyTargetIsRefusedAndKept) {
   TempFolder folder;
   auto fs = make_native_file_system();
   const std::string target = folder.write("level.mat", "old");
