@@ -103,6 +103,11 @@ TEST(NativeFileSystem, NamesBeyondAsciiReachTheDisk) {
   EXPECT_TRUE(fs->remove_file(join_path(sub, backup)));
   EXPECT_TRUE(fs->remove_folder(sub));
   EXPECT_FALSE(fs->folder_exists(sub));
+
+  // The tests' own helpers name files the same way.
+  folder.write(long_name, "x");
+  EXPECT_TRUE(fs->file_exists(folder.file(long_name)));
+  EXPECT_EQ(folder.read(long_name), "x");
 }
 
 TEST(NativeFileSystem, ReplacesAnExistingFileOnlyWhenComplete) {
