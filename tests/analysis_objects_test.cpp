@@ -22,9 +22,8 @@ TEST(AnalysisObjects, SkipsEachFaultWithItsLogLineAndGoesOn) {
   AseObject no_tfaces{"NoTFaces", "8", "12", "8", "0"};
   AseObject limit{"Limit", "3", "65535"};
   TestSession t;
-  std::string scene =
-      analyse_text(t, ase_scene({no_vertices, no_faces, too_many, AseObject{}, no_tverts,
-                                 no_tfaces, limit}));
+  std::string scene = analyse_text(
+      t, ase_scene({no_vertices, no_faces, too_many, AseObject{}, no_tverts, no_tfaces, limit}));
   std::string text = read_file(scene);
   EXPECT_EQ(log_lines(t),
             (std::vector<std::string>{

@@ -96,7 +96,8 @@ TEST(AnalysisReading, NamesQuotesAndLineEnds) {
                 " (object 'Caf\xe9') : the line indicating the number of mapping faces indicates "
                 "that the object has 0 mapping faces. This object was skipped since it would make "
                 "Pt2 crash when importing it.\r\n"
-                "Error in line " + std::to_string(line_of(unix_text, "*NODE_NAME \"NoEnd")) +
+                "Error in line " +
+                std::to_string(line_of(unix_text, "*NODE_NAME \"NoEnd")) +
                 " : the quotes indicating the name of the object are missing\r\n");
 }
 

@@ -54,9 +54,9 @@ TEST(AnalysisRefusal, StructuralProblemsRefuseTheWholeFile) {
   EXPECT_EQ(refusal_of(ase_header()), (Message{no_objects, 16, "Error"}));
 
   std::string without_mapping = box;
-  without_mapping.erase(without_mapping.find("\t\t*MESH_NUMTVERTEX"),
-                        without_mapping.find("\t}\r\n\t*PROP") -
-                            without_mapping.find("\t\t*MESH_NUMTVERTEX"));
+  without_mapping.erase(
+      without_mapping.find("\t\t*MESH_NUMTVERTEX"),
+      without_mapping.find("\t}\r\n\t*PROP") - without_mapping.find("\t\t*MESH_NUMTVERTEX"));
   EXPECT_EQ(refusal_of(ase_header() + without_mapping),
             (Message{"This .ase file is invalid, since you exported it without texture mapping "
                      "information. In case of using 3dsmax you must make sure that the option "
@@ -126,7 +126,8 @@ TEST(AnalysisRefusal, StartUpPathsAndTheDialog) {
   path = empty.folder.write("empty.ase", "");
   empty.session.scene.impo = path;
   analyze_scene(empty.session);
-  EXPECT_EQ(empty.prompt.messages, (Messages{{"This file (" + path + "is empty!", 16, "Invalid file"}}));
+  EXPECT_EQ(empty.prompt.messages,
+            (Messages{{"This file (" + path + "is empty!", 16, "Invalid file"}}));
 
   // Quotes around a path with a blank are dropped.
   TestSession quoted;
@@ -166,10 +167,9 @@ TEST(AnalysisRefusal, FilesThatCantBeReadOrCreatedAreNamedWithTheReason) {
     faulty.fail_open = true;
     session.scene.impo = t.folder.write("scene.ase", scene);
     analyze_scene(session);
-    EXPECT_EQ(t.prompt.messages.back(),
-              (Message{"The file " + t.folder.file("scene.ase") +
-                           " couldn't be opened: Permission denied",
-                       16, "Error"}));
+    EXPECT_EQ(t.prompt.messages.back(), (Message{"The file " + t.folder.file("scene.ase") +
+                                                     " couldn't be opened: Permission denied",
+                                                 16, "Error"}));
     EXPECT_EQ(session.scene.file_loaded, 0);
   }
   {
@@ -204,7 +204,8 @@ TEST(AnalysisRefusal, ARefusalEndsExpressMode) {
   TestSession t;
   t.prompt.answers = {answer::yes};
   analyse_text(t, ase_header());
-  EXPECT_EQ(t.prompt.messages, (Messages{{express_question, 4, "Question"}, {no_objects, 16, "Error"}}));
+  EXPECT_EQ(t.prompt.messages,
+            (Messages{{express_question, 4, "Question"}, {no_objects, 16, "Error"}}));
   expect_unloaded(t);
 }
 

@@ -36,7 +36,8 @@ std::string ase_header() {
 std::string ase_object(const AseObject& object) {
   std::string name = object.quoted_name ? "\"" + object.name + "\"" : object.name;
   std::string text = "*GEOMOBJECT {\r\n\t*NODE_NAME " + name + "\r\n";
-  text += "\t*NODE_TM {\r\n\t\t*NODE_NAME " + name + "\r\n\t\t*TM_ROW0 1.0000\t0.0000\t0.0000\r\n\t}\r\n";
+  text += "\t*NODE_TM {\r\n\t\t*NODE_NAME " + name +
+          "\r\n\t\t*TM_ROW0 1.0000\t0.0000\t0.0000\r\n\t}\r\n";
   text += "\t*MESH {\r\n\t\t*TIMEVALUE 0\r\n";
   text += "\t\t*MESH_NUMVERTEX " + object.numvertex + "\r\n";
   text += "\t\t*MESH_NUMFACES " + object.numfaces + "\r\n";
@@ -80,7 +81,8 @@ std::vector<AseObject> boxes(int count) {
   std::vector<AseObject> objects(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {
     std::string number = std::to_string(i + 1);
-    objects[static_cast<std::size_t>(i)].name = "Box" + std::string(3 - std::min<std::size_t>(3, number.size()), '0') + number;
+    objects[static_cast<std::size_t>(i)].name =
+        "Box" + std::string(3 - std::min<std::size_t>(3, number.size()), '0') + number;
   }
   return objects;
 }
@@ -90,7 +92,8 @@ std::int64_t line_of(const std::string& text, const std::string& needle, int nth
   std::size_t start = 0;
   for (;;) {
     std::size_t end = text.find('\n', start);
-    std::string_view current(text.data() + start, (end == std::string::npos ? text.size() : end) - start);
+    std::string_view current(text.data() + start,
+                             (end == std::string::npos ? text.size() : end) - start);
     if (current.find(needle) != std::string_view::npos && --nth == 0) return line;
     if (end == std::string::npos) return 0;
     start = end + 1;
