@@ -282,8 +282,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   auto target = static_cast<std::uint64_t>(options.size_mb * 1024 * 1024);
-  long objects = options.objects > 0 ? options.objects
-                                     : std::max<long>(1, static_cast<long>(target / 100000));
+  long objects =
+      options.objects > 0 ? options.objects : std::max<long>(1, static_cast<long>(target / 100000));
   // Object size grows linearly with the face count: fit it from two samples.
   std::uint64_t small = object_size(100), large = object_size(200);
   double per_face = static_cast<double>(large - small) / 100.0;

@@ -4,27 +4,22 @@
 #include <memory>
 #include <string>
 
-#include "platform/file_system.h"
+#include "platform/forwarding_file_system.h"
 #include "platform/paths.h"
 
 namespace meshmill::testing {
 
 // The real file system with injected failures: opening for reading, reading
 // past a number of bytes, or creating a file of a given name.
-class FaultyFileSystem : public FileSystem {
+class FaultyFileSystem : public ForwardingFileSystem {
  public:
-  explicit FaultyFileSystem(FileSystem& inner) : inner_(inner) {}
+  using ForwardingFileSystem::ForwardingFileSystem;
 
   bool fail_open = false;
   long fail_read_after = -1;  // bytes served before reads fail; -1 never
   std::string fail_create;    // file name whose creation fails
   std::string reason = "Permission denied";
 
-  bool file_exists(const std::string& path) override { return inner_.file_exists(path); }
-  bool folder_exists(const std::string& path) override { return inner_.folder_exists(path); }
-  std::optional<std::int64_t> file_size(const std::string& path) override {
-    return inner_.file_size(path);
-  }
   std::unique_ptr<InputStream> open_read(const std::string& path, std::string* why) override {
     if (fail_open) {
       if (why) *why = reason;
@@ -41,23 +36,6 @@ class FaultyFileSystem : public FileSystem {
       return nullptr;
     }
     return inner_.create(path, mode, why);
-  }
-  bool remove_file(const std::string& path, std::string* why) override {
-    return inner_.remove_file(path, why);
-  }
-  bool copy_file(const std::string& from, const std::string& to, std::string* why) override {
-    return inner_.copy_file(from, to, why);
-  }
-  bool rename_file(const std::string& from, const std::string& to, std::string* why) override {
-    return inner_.rename_file(from, to, why);
-  }
-  bool create_folder(const std::string& path, std::string* why) override {
-    return inner_.create_folder(path, why);
-  }
-  bool remove_folder(const std::string& path) override { return inner_.remove_folder(path); }
-  std::optional<std::string> find_entry_ignoring_case(const std::string& folder,
-                                                      const std::string& name) override {
-    return inner_.find_entry_ignoring_case(folder, name);
   }
 
  private:
@@ -82,8 +60,6 @@ class FaultyFileSystem : public FileSystem {
     std::string reason_;
     std::string error_;
   };
-
-  FileSystem& inner_;
 };
 
 }  // namespace meshmill::testing
