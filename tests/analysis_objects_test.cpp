@@ -101,3 +101,29 @@ TEST(AnalysisObjects, ACleanSceneEndsWithFinished) {
 
 }  // namespace
 }  // namespace meshmill::testing
+
+namespace meshmill::testing {
+namespace {
+
+TEST(AnalysisObjects, SampleTrack) {
+  // Analysed in a copy, so the side files don't land in the source tree.
+  TestSession t;
+  std::filesystem::copy(MESHMILL_EXAMPLES, t.folder.path(),
+                        std::filesystem::copy_options::recursive);
+  t.session.scene.impo = t.folder.file("sample_track.ase");
+  analyze_scene(t.session);
+  EXPECT_EQ(t.session.window.Text_total_objects.text, "7");
+  EXPECT_EQ(t.session.window.Text_valid_objects.text, "6");
+  EXPECT_EQ(t.session.window.Text_ascsplit.text, "1");
+  EXPECT_EQ(t.session.window.Text_faces.text, "52");
+  EXPECT_EQ(t.session.window.Text_vertices.text, "40");
+  std::vector<std::string> log = log_lines(t);
+  EXPECT_NE(std::find(log.begin(), log.end(),
+                      "Error in line 678 (object 'Lamp_post') : the line indicating the number of "
+                      "mapping vertices indicates that the object has 0 mapping vertices. This "
+                      "object was skipped since it would make Pt2 crash when importing it."),
+            log.end());
+}
+
+}  // namespace
+}  // namespace meshmill::testing
