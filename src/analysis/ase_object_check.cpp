@@ -135,8 +135,9 @@ class CheckingPass {
 
     for (;;) {
       if (!read()) return ended(missing_count_refusal(name(), "mapping vertices"));
-      if (begins_with_upper(reader_.line(), mesh_end_key))
+      if (begins_with_upper(reader_.line(), mesh_end_key)) {
         return refuse_scene(session_, no_mapping_refusal);
+      }
       if (begins_with_upper(reader_.line(), mapping_vertex_count_key)) break;
     }
     if (count_after(reader_.line(), mapping_vertex_count_key) <= 0)
