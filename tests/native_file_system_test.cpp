@@ -205,7 +205,7 @@ TEST(Process, KnowsItsArgumentsAndFolder) {
 #endif
 
   auto fs = make_native_file_system();
-  const std::string folder = executable_folder();
+  const std::string folder = program_folder();
   EXPECT_TRUE(fs->folder_exists(folder)) << folder;
   EXPECT_TRUE(fs->find_entry_ignoring_case(folder, "meshmill_tests") ||
               fs->find_entry_ignoring_case(folder, "meshmill_tests.exe"));

@@ -17,8 +17,11 @@ std::vector<std::string> command_line_arguments(int argc, char** argv);
 // its own code page. Nothing to do elsewhere.
 void set_up_standard_streams();
 
-// The folder that holds the running executable ("" when the system won't say).
-std::string executable_folder();
+// The folder of the running program's executable, "" when the system won't say.
+std::string program_folder();
+
+// Standard input is an interactive terminal (questions may be asked on it).
+bool stdin_is_terminal();
 
 // The user's own folder for Meshmill's settings: $XDG_CONFIG_HOME/meshmill
 // (by default ~/.config/meshmill), or %APPDATA%\Meshmill on Windows; "" when

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+#include "support/temp_folder.h"
+
+namespace meshmill::testing {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+// Runs the built meshmill-cli through the system's shell with `args` (paths in
+// double quotes, UTF-8), standard input empty; its output is caught in files
+// of `folder`. Only where the tests know the program (MESHMILL_CLI).
+CliRun run_cli(const TempFolder& folder, const std::string& args);
+
+}  // namespace meshmill::testing
