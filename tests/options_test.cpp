@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/forwarding_file_system.h"
 #include "platform/paths.h"
 #include "support/scoped_environment.h"
 #include "support/test_session.h"
@@ -109,78 +110,43 @@ TEST_F(OptionsTest, OnlyNineteenCharactersOfAValueAreSeen) {
 }
 
 TEST_F(OptionsTest, FinishSavesThreeKeysAndKeepsTheOthers) {
+  const std::string foreign = "; my settings\r\n[Window]\r\nx=5\r\n";
   t.folder.write("meshmill_options.ini",
-                 "; my settings\r\n"
-                 "[Window]\r\n"
-                 "x=5\r\n"
-                 "[General settings]\r\n"
-                 "Automatic shortening of texture filenames=0\r\n"
-                 "Two sided flag applyed everywhere=1\r\n"
-                 "Use same name as target file=0\r\n"
-                 "Automatically overwrite .asc, .mat and .apl without warning=1\r\n"
-                 "Ignore renaming of longnamed textures files=0\r\n"
-                 "Apply default diffuse color in every materials=1\r\n");
+                 foreign +
+                     "[General settings]\r\n"
+                     "Automatic shortening of texture filenames=0\r\n"
+                     "Two sided flag applyed everywhere=1\r\n"
+                     "Use same name as target file=0\r\n"
+                     "Automatically overwrite .asc, .mat and .apl without warning=1\r\n"
+                     "Ignore renaming of longnamed textures files=0\r\n"
+                     "Apply default diffuse color in every materials=1\r\n");
   session.window.Check1.value = 1;
   session.window.Check2.value = 0;
   session.window.Check3.value = 1;
+  // Keys 4 to 6 keep what the file holds, whatever the boxes show.
   session.window.Check4.value = 0;
   session.window.Check5.value = 1;
   session.window.Check6.value = 0;
   save_finish_options(session);
-  EXPECT_EQ(t.folder.read("meshmill_options.ini"),
-            "; my settings\r\n"
-            "[Window]\r\n"
-            "x=5\r\n"
-            "[General settings]\r\n"
-            "Automatic shortening of texture filenames=1\r\n"
-            "Two sided flag applyed everywhere=0\r\n"
-            "Use same name as target file=1\r\n"
-            "Automatically overwrite .asc, .mat and .apl without warning=1\r\n"
-            "Ignore renaming of longnamed textures files=0\r\n"
-            "Apply default diffuse color in every materials=1\r\n");
+  EXPECT_EQ(t.folder.read("meshmill_options.ini"), foreign + all_six_keys);
 }
 
 // The native file system, except that nothing can be created in one folder
 // (an installed program's folder).
-class ReadOnlyFolder : public FileSystem {
+class ReadOnlyFolder : public ForwardingFileSystem {
  public:
-  ReadOnlyFolder(FileSystem& real, std::string folder) : real_(real), folder_(std::move(folder)) {}
-  bool file_exists(const std::string& p) override { return real_.file_exists(p); }
-  bool folder_exists(const std::string& p) override { return real_.folder_exists(p); }
-  std::optional<std::int64_t> file_size(const std::string& p) override {
-    return real_.file_size(p);
-  }
-  std::unique_ptr<InputStream> open_read(const std::string& p, std::string* why) override {
-    return real_.open_read(p, why);
-  }
+  ReadOnlyFolder(FileSystem& real, std::string folder)
+      : ForwardingFileSystem(real), folder_(std::move(folder)) {}
   std::unique_ptr<OutputFile> create(const std::string& p, CreateMode mode,
                                      std::string* why) override {
     if (parent_folder(p) == folder_) {
       if (why) *why = "Permission denied";
       return nullptr;
     }
-    return real_.create(p, mode, why);
-  }
-  bool remove_file(const std::string& p, std::string* why) override {
-    return real_.remove_file(p, why);
-  }
-  bool copy_file(const std::string& from, const std::string& to, std::string* why) override {
-    return real_.copy_file(from, to, why);
-  }
-  bool rename_file(const std::string& from, const std::string& to, std::string* why) override {
-    return real_.rename_file(from, to, why);
-  }
-  bool create_folder(const std::string& p, std::string* why) override {
-    return real_.create_folder(p, why);
-  }
-  bool remove_folder(const std::string& p) override { return real_.remove_folder(p); }
-  std::optional<std::string> find_entry_ignoring_case(const std::string& folder,
-                                                      const std::string& name) override {
-    return real_.find_entry_ignoring_case(folder, name);
+    return inner_.create(p, mode, why);
   }
 
  private:
-  FileSystem& real_;
   std::string folder_;
 };
 
