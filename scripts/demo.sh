@@ -16,8 +16,9 @@ cp "$REPO_ROOT/examples/sample_track.ase" "$demo/"
 cp -r "$REPO_ROOT/examples/TIFFRGB" "$demo/"
 
 echo "== meshmill-cli convert sample_track.ase"
-"$REPO_ROOT/build/bin/meshmill-cli" convert "$demo/sample_track.ase" \
-  -o "$demo/output/sample_track.asc" --auto-shorten --rename-textures --yes
+cli="$REPO_ROOT/build/bin/meshmill-cli"
+mapfile -t renaming < <(texture_renaming_options "$cli")
+"$cli" convert "$demo/sample_track.ase" -o "$demo/output/sample_track.asc" --yes "${renaming[@]}"
 
 echo
 echo "== Written in $demo"

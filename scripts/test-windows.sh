@@ -34,7 +34,9 @@ convert() {
   local system=$1 scene=$2 target=$3
   shift 3
   local status=0
-  "$@" convert "$scene" -o "$target" --json --yes --auto-shorten --rename-textures \
+  local renaming
+  mapfile -t renaming < <(texture_renaming_options "$@")
+  "$@" convert "$scene" -o "$target" --json --yes "${renaming[@]}" \
     >"$compare/$system.json" 2>"$compare/$system.stderr" || status=$?
   echo "$status"
 }
@@ -75,18 +77,20 @@ while read -r file; do
   fi
 done <"$compare/linux.files"
 
-# The JSON alike once each system's own spelling of the folder is taken out.
+# The JSON and the messages alike once each system's own spelling of the folder is taken out.
 normalise() {
   sed -e 's#\\\\#/#g' -e 's#"[A-Za-z]:/#"/#g' -e "s#$compare/[a-z]*/#<folder>/#g" \
     -e 's#\r$##' "$1"
 }
-if ! diff -u <(normalise "$compare/linux.json") <(normalise "$compare/windows.json"); then
-  echo "The JSON differs."
-  failed=1
-fi
+for stream in json stderr; do
+  if ! diff -u <(normalise "$compare/linux.$stream") <(normalise "$compare/windows.$stream"); then
+    echo "The $stream output differs."
+    failed=1
+  fi
+done
 
 if [ "$failed" != 0 ]; then
   echo "FAILED: the Windows build differs from the Linux build."
   exit 1
 fi
-echo "Windows and Linux wrote the same $(wc -l <"$compare/linux.files") files and the same JSON."
+echo "Windows and Linux wrote the same $(wc -l <"$compare/linux.files") files, JSON and messages."
