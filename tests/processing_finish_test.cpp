@@ -210,7 +210,9 @@ TEST(ProcessingFinish, AFailingFileStopsTheRunAndLeavesThePreviousFile) {
                                            "The processing was stopped.",
                                        16, "Error"}));
     EXPECT_EQ(folder.read("out.mat"), "previous mat");
-    if (failing == "out.asc") EXPECT_EQ(folder.read("out.asc"), "previous asc");
+    if (failing == "out.asc") {
+      EXPECT_EQ(folder.read("out.asc"), "previous asc");
+    }
     EXPECT_FALSE(folder.exists("testfile.txt"));
     EXPECT_FALSE(std::filesystem::exists(path + ".meshmill-part"));
     EXPECT_EQ(session.window.pointer, MousePointer::normal);
