@@ -148,6 +148,30 @@ TEST(ProcessingObjects, AxisAndTextureFlipsToggleSignsAsText) {
   EXPECT_EQ(lines[7], "Vertex 3:  X:0.000000     Y:0.000000     Z:-0.000000");
 }
 
+TEST(ProcessingObjects, FlipsReadFieldsWithBlanksAsTheVertexTextSplits) {
+  // A field holding a blank ends at the blank when the vertex text is split again.
+  MeshSpec mesh = triangle("M", 0);
+  mesh.vertices[0] = {"1 5", "-2", "3"};
+  mesh.tvertices[0] = {"0.5", "0.2 5"};
+  TestSession t;
+  load_analysed_scene(t, ase_scene({mesh}), 1);
+  set_materials(t.session.scene, {{false, {{"Mat , t.tga", "", ""}}}});
+  t.session.window.Check_all.value = 0;
+  t.session.window.Check_flip3daxis.value = 1;
+  t.session.window.Check_vtextures.value = 1;
+  start_process(t.session);
+  EXPECT_EQ(lines_of(t.folder.read("out.asc"))[4],
+            "Vertex 0:  X:1     Y:3     Z:2     U:0.5     V:-0.2 5");
+  // Without flips the texts are copied as they stand.
+  TestSession u;
+  load_analysed_scene(u, ase_scene({mesh}), 1);
+  set_materials(u.session.scene, {{false, {{"Mat , t.tga", "", ""}}}});
+  u.session.window.Check_all.value = 0;
+  start_process(u.session);
+  EXPECT_EQ(lines_of(u.folder.read("out.asc"))[4],
+            "Vertex 0:  X:1 5     Y:-2     Z:3     U:0.5     V:0.2 5");
+}
+
 TEST(ProcessingObjects, MaterialIdsPickSlotsAndEmptySlotsGetNoLines) {
   MeshSpec multi = triangle("Multi", 0);
   multi.faces = {{0, 1, 2, 1, 1, 0, "1", 0},

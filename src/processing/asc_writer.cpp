@@ -9,13 +9,55 @@ namespace meshmill {
 namespace {
 
 constexpr std::string_view crlf = "\r\n";
-constexpr std::string_view default_unmapped = ":  X:0.000000     Y:0.000000     Z:0.000000";
-constexpr std::string_view default_mapped =
-    ":  X:0.000000     Y:0.000000     Z:0.000000     U:0.000000     V:0.000000";
 constexpr std::size_t flush_size = 1 << 16;
 
+// The leading-number rule, with a short way for the usual plain digits.
+double number_value(std::string_view text) {
+  std::int64_t value = 0;
+  int digits = 0;
+  for (char c : text) {
+    if (c >= '0' && c <= '9') {
+      if (++digits > 15) return leading_number(text);
+      value = value * 10 + (c - '0');
+    } else if (c != ' ' && c != '\t' && c != '\n') {
+      return leading_number(text);
+    }
+  }
+  return static_cast<double>(value);
+}
+
 std::int64_t index_value(std::string_view text) {
-  return round_half_even(leading_number(text));
+  return round_half_even(number_value(text));
+}
+
+// 1-based positions of the first "A:", "B:", "C:", "AB:", "BC:" and "CA:" of
+// a face line (0 when absent). Each ends in a colon, so one walk over the
+// colons finds the first occurrence of all six.
+struct FaceMarkers {
+  std::size_t a = 0, b = 0, c = 0, ab = 0, bc = 0, ca = 0;
+};
+
+FaceMarkers find_face_markers(std::string_view line) {
+  FaceMarkers m;
+  int missing = 6;
+  auto mark = [&missing](std::size_t& position, std::size_t value) {
+    if (position == 0) {
+      position = value;
+      --missing;
+    }
+  };
+  for (std::size_t at = line.find(':', 1); at != std::string_view::npos && missing > 0;
+       at = line.find(':', at + 1)) {
+    char last = line[at - 1];
+    char before = at >= 2 ? line[at - 2] : '\0';
+    if (last == 'A') mark(m.a, at);
+    if (last == 'B') mark(m.b, at);
+    if (last == 'C') mark(m.c, at);
+    if (before == 'A' && last == 'B') mark(m.ab, at - 1);
+    if (before == 'B' && last == 'C') mark(m.bc, at - 1);
+    if (before == 'C' && last == 'A') mark(m.ca, at - 1);
+  }
+  return m;
 }
 
 std::string numbered(std::string_view what, std::int64_t number, std::string_view rest) {
@@ -48,28 +90,26 @@ bool AscWriter::read_faces(const AseObject& object, bool mapped, std::string& re
   const auto tvertex_count = static_cast<std::int64_t>(object.tvertices.size());
   faces_.clear();
   sources_.assign(static_cast<std::size_t>(mapped ? tvertex_count : vertex_count), VertexSource{});
-  std::string_view field;
 
   for (std::size_t i = 0; i < object.faces.size(); ++i) {
     std::string_view line = object.faces[i];
     const auto face_number = static_cast<std::int64_t>(i);
-    std::size_t pA = find_at(line, "A:"), pB = find_at(line, "B:"), pC = find_at(line, "C:");
-    std::size_t pAB = find_at(line, "AB:"), pBC = find_at(line, "BC:"), pCA = find_at(line, "CA:");
+    FaceMarkers p = find_face_markers(line);
     std::size_t pSM = find_at(line, "*MESH_SMOOTHING "), pMT = find_at(line, "*MESH_MTLID ");
     // Each value lies between two markers; markers missing or out of order leave no room.
-    bool in_order = pA && pB >= pA + 3 && pC >= pB + 3 && pAB >= pC + 3 && pBC >= pAB + 4 &&
-                    pCA >= pBC + 4 && pSM >= pCA + 5;
+    bool in_order = p.a && p.b >= p.a + 3 && p.c >= p.b + 3 && p.ab >= p.c + 3 &&
+                    p.bc >= p.ab + 4 && p.ca >= p.bc + 4 && pSM >= p.ca + 5;
     if (!in_order) {
       reason = numbered("its face line ", face_number, " lacks the expected fields");
       return false;
     }
     Face face;
-    face.corner[0] = index_value(mid(line, pA + 2, pB - pA - 3));
-    face.corner[1] = index_value(mid(line, pB + 2, pC - pB - 3));
-    face.corner[2] = index_value(mid(line, pC + 2, pAB - pC - 3));
-    face.edge[0] = leading_number(mid(line, pAB + 3, pBC - pAB - 4));
-    face.edge[1] = leading_number(mid(line, pBC + 3, pCA - pBC - 4));
-    face.edge[2] = leading_number(mid(line, pCA + 3, pSM - pCA - 5));
+    face.corner[0] = index_value(mid(line, p.a + 2, p.b - p.a - 3));
+    face.corner[1] = index_value(mid(line, p.b + 2, p.c - p.b - 3));
+    face.corner[2] = index_value(mid(line, p.c + 2, p.ab - p.c - 3));
+    face.edge[0] = number_value(mid(line, p.ab + 3, p.bc - p.ab - 4));
+    face.edge[1] = number_value(mid(line, p.bc + 3, p.ca - p.bc - 4));
+    face.edge[2] = number_value(mid(line, p.ca + 3, pSM - p.ca - 5));
     // An empty group list, or no material id after it, gives smoothing 0.
     if (pMT >= pSM + 18) {
       face.smoothing = mid(line, pSM + 16, pMT - pSM - 18);
@@ -85,19 +125,19 @@ bool AscWriter::read_faces(const AseObject& object, bool mapped, std::string& re
         reason += numbered(", but the object has ", vertex_count, " vertices");
         return false;
       }
-      if (!tab_field(object.vertices[static_cast<std::size_t>(corner)], 6, field)) {
+      if (!object.vertices.complete(static_cast<std::size_t>(corner))) {
         reason = numbered("its vertex line ", corner, " lacks the expected fields");
         return false;
       }
     }
 
     if (mapped) {
-      std::string_view tface = object.tfaces[i];
-      for (int k = 0; k < 3; ++k) {
-        if (!tab_field(tface, 4 + k, face.tindex[k])) {
-          reason = numbered("its mapping face line ", face_number, " lacks the expected fields");
-          return false;
-        }
+      if (!object.tfaces.complete(i)) {
+        reason = numbered("its mapping face line ", face_number, " lacks the expected fields");
+        return false;
+      }
+      for (std::size_t k = 0; k < 3; ++k) {
+        face.tindex[k] = object.tfaces.field(i, k);
         face.tcorner[k] = index_value(face.tindex[k]);
         if (face.tcorner[k] < 0 || face.tcorner[k] >= tvertex_count) {
           reason = numbered("face ", face_number, " refers to mapping vertex ");
@@ -105,14 +145,14 @@ bool AscWriter::read_faces(const AseObject& object, bool mapped, std::string& re
           reason += numbered(", but the object has ", tvertex_count, " mapping vertices");
           return false;
         }
-        if (!tab_field(object.tvertices[static_cast<std::size_t>(face.tcorner[k])], 5, field)) {
+        if (!object.tvertices.complete(static_cast<std::size_t>(face.tcorner[k]))) {
           reason =
               numbered("its mapping vertex line ", face.tcorner[k], " lacks the expected fields");
           return false;
         }
       }
       // A vertex reached from several corners keeps the last corner written.
-      for (int k = 0; k < 3; ++k) {
+      for (std::size_t k = 0; k < 3; ++k) {
         sources_[static_cast<std::size_t>(face.tcorner[k])] = {face.corner[k], face.tcorner[k]};
       }
     } else {
@@ -127,26 +167,48 @@ bool AscWriter::read_faces(const AseObject& object, bool mapped, std::string& re
 
 void AscWriter::append_vertex_text(const AseObject& object, const VertexSource& source, bool mapped,
                                    FlipOptions flips) {
-  vertex_.clear();
-  if (source.vertex < 0) {
-    vertex_ = mapped ? default_mapped : default_unmapped;
-  } else {
-    std::string_view x, y, z, u, v;
-    std::string_view line = object.vertices[static_cast<std::size_t>(source.vertex)];
-    tab_field(line, 4, x);
-    tab_field(line, 5, y);
-    tab_field(line, 6, z);
-    append_position(vertex_, x, y, z);
+  std::string_view x = "0.000000", y = x, z = x, u = x, v = x;
+  bool plain = true;
+  if (source.vertex >= 0) {
+    const auto g = static_cast<std::size_t>(source.vertex);
+    x = object.vertices.field(g, 0);
+    y = object.vertices.field(g, 1);
+    z = object.vertices.field(g, 2);
+    plain = object.vertices.plain(g);
     if (mapped) {
-      std::string_view tline = object.tvertices[static_cast<std::size_t>(source.tvertex)];
-      tab_field(tline, 4, u);
-      tab_field(tline, 5, v);
-      append_mapping(vertex_, u, v);
+      const auto t = static_cast<std::size_t>(source.tvertex);
+      u = object.tvertices.field(t, 0);
+      v = object.tvertices.field(t, 1);
+      plain = plain && object.tvertices.plain(t);
     }
+  }
+  const bool texture_flip = flips.texture_flip && mapped;
+
+  if (plain) {
+    // Fields without blanks or colons split back unchanged, so the flips
+    // can be applied to them directly.
+    if (flips.axis_flip) {
+      text_.append(":  X:").append(x).append("     Y:").append(z).append("     Z:");
+      append_sign_toggled(text_, y);
+    } else {
+      append_position(text_, x, y, z);
+    }
+    if (mapped) {
+      text_.append("     U:").append(u).append("     V:");
+      if (texture_flip) {
+        append_sign_toggled(text_, v);
+      } else {
+        text_.append(v);
+      }
+    }
+    return;
   }
 
   // The flips work on the vertex text, as on any ASC vertex: fields are
   // exchanged and signs toggled as text, never re-formatted.
+  vertex_.clear();
+  append_position(vertex_, x, y, z);
+  if (mapped) append_mapping(vertex_, u, v);
   VertexFields f;
   if (flips.axis_flip) {
     processar("vc", vertex_, f);
@@ -157,7 +219,7 @@ void AscWriter::append_vertex_text(const AseObject& object, const VertexSource& 
     if (mapped) append_mapping(rebuilt_, f.field[4], f.field[5]);
     vertex_.swap(rebuilt_);
   }
-  if (flips.texture_flip && mapped) {
+  if (texture_flip) {
     processar("vc", vertex_, f);
     rebuilt_.clear();
     append_position(rebuilt_, f.field[1], f.field[2], f.field[3]);

@@ -36,16 +36,25 @@ class ObjectLines {
     return false;
   }
 
+  bool read_lines(std::int64_t count, LineTable& table, std::string_view missing) {
+    for (std::int64_t i = 0; i < count; ++i) {
+      if (!next(missing)) return false;
+      table.push(line());
+    }
+    return true;
+  }
+
   // Reads `count` lines into `table`; with a `keyword`, a line without it
-  // keeps its slot empty.
-  bool read_list(std::int64_t count, LineTable& table, std::string_view keyword,
-                 std::string_view missing) {
+  // keeps its slot, missing.
+  template <typename Table>
+  bool read_fields(std::int64_t count, Table& table, std::string_view keyword,
+                   std::string_view missing) {
     for (std::int64_t i = 0; i < count; ++i) {
       if (!next(missing)) return false;
       if (keyword.empty() || begins_with_upper(line(), keyword)) {
         table.push(line());
       } else {
-        table.push(std::string_view());
+        table.push_missing();
       }
     }
     return true;
@@ -119,12 +128,12 @@ ObjectRead read_ase_object(SceneCursor& cursor, const ObjectFilter& filter, bool
   }
 
   if (!in.expect("\t\t*MESH_VERTEX_LIST {", "vertex list")) return ObjectRead::skipped;
-  if (!in.read_list(object.vertex_count, object.vertices, {}, "the end of its vertex list")) {
+  if (!in.read_fields(object.vertex_count, object.vertices, {}, "the end of its vertex list")) {
     return ObjectRead::skipped;
   }
   if (!in.next("its face list")) return ObjectRead::skipped;
   if (!in.expect("\t\t*MESH_FACE_LIST {", "face list")) return ObjectRead::skipped;
-  if (!in.read_list(object.face_count, object.faces, {}, "the end of its face list")) {
+  if (!in.read_lines(object.face_count, object.faces, "the end of its face list")) {
     return ObjectRead::skipped;
   }
   if (!in.next("the end of its face list")) return ObjectRead::skipped;
@@ -141,8 +150,8 @@ ObjectRead read_ase_object(SceneCursor& cursor, const ObjectFilter& filter, bool
     return ObjectRead::skipped;
   }
   if (!in.next("its mapping vertex list")) return ObjectRead::skipped;
-  if (!in.read_list(object.tvertex_count, object.tvertices, "\t\t\t*MESH_TVERT ",
-                    "the end of its mapping vertex list")) {
+  if (!in.read_fields(object.tvertex_count, object.tvertices, "\t\t\t*MESH_TVERT ",
+                      "the end of its mapping vertex list")) {
     return ObjectRead::skipped;
   }
 
@@ -154,8 +163,8 @@ ObjectRead read_ase_object(SceneCursor& cursor, const ObjectFilter& filter, bool
     return ObjectRead::skipped;
   }
   if (!in.next("its mapping face list")) return ObjectRead::skipped;
-  if (!in.read_list(object.tface_count, object.tfaces, "\t\t\t*MESH_TFACE ",
-                    "the end of its mapping face list")) {
+  if (!in.read_fields(object.tface_count, object.tfaces, "\t\t\t*MESH_TFACE ",
+                      "the end of its mapping face list")) {
     return ObjectRead::skipped;
   }
 

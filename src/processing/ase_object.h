@@ -5,23 +5,26 @@
 #include <string_view>
 
 #include "analysis/line_reader.h"
+#include "processing/field_table.h"
 #include "processing/line_table.h"
 #include "processing/object_filter.h"
 
 namespace meshmill {
 
 // One object of an ASE scene as the processing holds it: its name, its counts
-// and its four lists as read. Reused from object to object.
+// and its four lists: the face lines as read, and of the other lines the
+// fields that the conversion takes (fields 4 to 6, or 4 and 5, of the line
+// cut at TABs). Reused from object to object.
 struct AseObject {
   std::string name;  // Windows-1252
   std::int64_t vertex_count = 0;
   std::int64_t face_count = 0;
   std::int64_t tvertex_count = 0;
   std::int64_t tface_count = 0;
-  LineTable vertices;
+  FieldTable<4, 3> vertices;  // x, y, z
   LineTable faces;
-  LineTable tvertices;  // an empty entry where the line was no "*MESH_TVERT "
-  LineTable tfaces;     // an empty entry where the line was no "*MESH_TFACE "
+  FieldTable<4, 2> tvertices;  // u, v; a missing entry where the line was no "*MESH_TVERT "
+  FieldTable<4, 3> tfaces;     // the texture indices of A, B, C; missing where no "*MESH_TFACE "
   bool has_material_ref = false;
   std::int64_t material_ref = 0;
 };
