@@ -17,7 +17,7 @@ TEST(ProcessingFinish, RefusesWithoutSceneOrTarget) {
                 {"You HAVE to first import a 3d scene to process!", 16, "Error"}}));
 
   TestSession u;
-  load_analysed_scene(u, ase_scene({triangle("T")}), 1);
+  load_analysed_scene(u, mesh_scene({triangle("T")}), 1);
   u.session.window.Text_savefile.text.clear();
   start_process(u.session);
   EXPECT_EQ(u.prompt.messages,
@@ -30,7 +30,7 @@ TEST(ProcessingFinish, RefusesWithoutSceneOrTarget) {
 
 TEST(ProcessingFinish, TheTargetFromTheInputNameAsksBeforeOverwriting) {
   TestSession t;
-  load_analysed_scene(t, ase_scene({triangle("T")}), 1);
+  load_analysed_scene(t, mesh_scene({triangle("T")}), 1);
   t.fs->remove_folder(t.folder.file("PIX16"));
   t.session.window.Text_savefile.text.clear();
   t.session.window.Check3.value = 1;
@@ -62,7 +62,7 @@ TEST(ProcessingFinish, TheTargetFromTheInputNameAsksBeforeOverwriting) {
 
 TEST(ProcessingFinish, ExpressModeEndsTheProgramUnlessAWarningWasShown) {
   TestSession t;
-  load_analysed_scene(t, ase_scene({triangle("T", 0)}), 1);
+  load_analysed_scene(t, mesh_scene({triangle("T", 0)}), 1);
   set_materials(t.session.scene, one_material);
   t.session.window.Text_savefile.text.clear();
   t.session.scene.express = 1;
@@ -78,7 +78,7 @@ TEST(ProcessingFinish, ExpressModeEndsTheProgramUnlessAWarningWasShown) {
 
   // No material file asked for: both warnings, and the program asks instead of closing.
   TestSession w;
-  load_analysed_scene(w, ase_scene({triangle("T", 0)}), 1);
+  load_analysed_scene(w, mesh_scene({triangle("T", 0)}), 1);
   set_materials(w.session.scene, one_material);
   w.session.scene.express = 1;
   w.session.window.Check_all.value = 0;
@@ -107,7 +107,7 @@ TEST(ProcessingFinish, ExpressModeEndsTheProgramUnlessAWarningWasShown) {
 
 TEST(ProcessingFinish, SideFilesAreTidied) {
   TestSession t;
-  load_analysed_scene(t, ase_scene({triangle("T")}), 1);
+  load_analysed_scene(t, mesh_scene({triangle("T")}), 1);
   t.folder.write("error_log.txt", "Error in line 3 (object 'X') : ...\r\n");
   t.prompt.answers = {answer::yes};
   start_process(t.session);
@@ -184,7 +184,7 @@ TEST(ProcessingFinish, AFailingFileStopsTheRunAndLeavesThePreviousFile) {
     FullDisk disk(failing);
     NullEventPump pump;
     Session session(prompt, disk, pump);
-    std::string scene_path = folder.write("scene.ase", ase_scene({triangle("T", 0)}));
+    std::string scene_path = folder.write("scene.ase", mesh_scene({triangle("T", 0)}));
     session.scene.fich = scene_path;
     session.scene.file_type = "ase";
     session.scene.file_loaded = 1;
@@ -224,7 +224,7 @@ TEST(ProcessingFinish, AFailingFileStopsTheRunAndLeavesThePreviousFile) {
 
 TEST(ProcessingFinish, AMissingTargetFolderIsReported) {
   TestSession t;
-  load_analysed_scene(t, ase_scene({triangle("T")}), 1);
+  load_analysed_scene(t, mesh_scene({triangle("T")}), 1);
   t.session.scene.fich_dest = t.folder.file("missing") + "/out.asc";
   start_process(t.session);
   ASSERT_EQ(t.prompt.messages.size(), 1u);

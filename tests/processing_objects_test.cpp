@@ -5,6 +5,7 @@
 #include "processing/asc_line_parser.h"
 #include "processing/processing_driver.h"
 #include "processing_support.h"
+#include "support/ase_builder.h"
 
 namespace meshmill::testing {
 namespace {
@@ -17,24 +18,13 @@ struct Flags {
 // Converts the meshes with the given flips (no split, no material file) and
 // returns the .asc written.
 std::string convert(TestSession& t, const std::vector<MeshSpec>& meshes, Flags flags = {}) {
-  load_analysed_scene(t, ase_scene(meshes), static_cast<std::int64_t>(meshes.size()));
+  load_analysed_scene(t, mesh_scene(meshes), static_cast<std::int64_t>(meshes.size()));
   WindowState& w = t.session.window;
   w.Check_all.value = 0;
   w.Check_flip3daxis.value = flags.axis;
   w.Check_vtextures.value = flags.texture;
   start_process(t.session);
   return t.folder.read("out.asc");
-}
-
-std::vector<std::string> lines_of(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t begin = 0;
-  while (begin < text.size()) {
-    std::size_t end = text.find("\r\n", begin);
-    lines.push_back(text.substr(begin, end - begin));
-    begin = end + 2;
-  }
-  return lines;
 }
 
 TEST(ProcessingObjects, ProcessarSplitsVertexTexts) {
@@ -99,11 +89,11 @@ TEST(ProcessingObjects, FaceAndVertexLinesOfTheWorkedExamples) {
   mapped.tvertices[1] = {"0.2500", "-0.7500"};
   mapped.tfaces = {{1, 0, 2}};
   mapped.faces[0].smoothing = "1,2";
-  load_analysed_scene(m, ase_scene({mapped}), 1);
+  load_analysed_scene(m, mesh_scene({mapped}), 1);
   set_materials(m.session.scene, {{false, {{"Mat , tex.tga", "", ""}}}});
   m.session.window.Check_all.value = 0;
   start_process(m.session);
-  auto lines = lines_of(m.folder.read("out.asc"));
+  auto lines = crlf_lines(m.folder.read("out.asc"));
   ASSERT_EQ(lines.size(), 12u);
   // Output vertex 1 takes its position from the corner that uses texture vertex 1 (A, vertex 0).
   EXPECT_EQ(lines[4], "Vertex 0:  X:4     Y:5     Z:6     U:0.1     V:0.2");
@@ -123,13 +113,13 @@ TEST(ProcessingObjects, AxisAndTextureFlipsToggleSignsAsText) {
 
   auto run = [&](Flags flags) {
     TestSession t;
-    load_analysed_scene(t, ase_scene({mesh}), 1);
+    load_analysed_scene(t, mesh_scene({mesh}), 1);
     set_materials(t.session.scene, materials);
     t.session.window.Check_all.value = 0;
     t.session.window.Check_flip3daxis.value = flags.axis;
     t.session.window.Check_vtextures.value = flags.texture;
     start_process(t.session);
-    return lines_of(t.folder.read("out.asc"));
+    return crlf_lines(t.folder.read("out.asc"));
   };
   auto axis = run({true, false});
   EXPECT_EQ(axis[4], "Vertex 0:  X:1.0     Y:3.0     Z:2.5     U:0.5     V:0.25");
@@ -143,7 +133,7 @@ TEST(ProcessingObjects, AxisAndTextureFlipsToggleSignsAsText) {
   MeshSpec plain = triangle("U");
   plain.vertices[0] = {"1.0", "2.5", "0.0"};
   plain.vertices.push_back({"5", "5", "5"});  // no face uses it: the default text, flipped
-  auto lines = lines_of(convert(u, {plain}, {true, true}));
+  auto lines = crlf_lines(convert(u, {plain}, {true, true}));
   EXPECT_EQ(lines[4], "Vertex 0:  X:1.0     Y:0.0     Z:-2.5");
   EXPECT_EQ(lines[7], "Vertex 3:  X:0.000000     Y:0.000000     Z:-0.000000");
 }
@@ -154,21 +144,21 @@ TEST(ProcessingObjects, FlipsReadFieldsWithBlanksAsTheVertexTextSplits) {
   mesh.vertices[0] = {"1 5", "-2", "3"};
   mesh.tvertices[0] = {"0.5", "0.2 5"};
   TestSession t;
-  load_analysed_scene(t, ase_scene({mesh}), 1);
+  load_analysed_scene(t, mesh_scene({mesh}), 1);
   set_materials(t.session.scene, {{false, {{"Mat , t.tga", "", ""}}}});
   t.session.window.Check_all.value = 0;
   t.session.window.Check_flip3daxis.value = 1;
   t.session.window.Check_vtextures.value = 1;
   start_process(t.session);
-  EXPECT_EQ(lines_of(t.folder.read("out.asc"))[4],
+  EXPECT_EQ(crlf_lines(t.folder.read("out.asc"))[4],
             "Vertex 0:  X:1     Y:3     Z:2     U:0.5     V:-0.2 5");
   // Without flips the texts are copied as they stand.
   TestSession u;
-  load_analysed_scene(u, ase_scene({mesh}), 1);
+  load_analysed_scene(u, mesh_scene({mesh}), 1);
   set_materials(u.session.scene, {{false, {{"Mat , t.tga", "", ""}}}});
   u.session.window.Check_all.value = 0;
   start_process(u.session);
-  EXPECT_EQ(lines_of(u.folder.read("out.asc"))[4],
+  EXPECT_EQ(crlf_lines(u.folder.read("out.asc"))[4],
             "Vertex 0:  X:1 5     Y:-2     Z:3     U:0.5     V:0.2 5");
 }
 
@@ -185,7 +175,7 @@ TEST(ProcessingObjects, MaterialIdsPickSlotsAndEmptySlotsGetNoLines) {
   MeshSpec plain = triangle("Plain", 3);
 
   TestSession t;
-  load_analysed_scene(t, ase_scene({multi, single, unknown, plain}), 4);
+  load_analysed_scene(t, mesh_scene({multi, single, unknown, plain}), 4);
   set_materials(t.session.scene, {{true,
                                    {{"A , a.tga", "", ""},
                                     {"[{empty material}] , [{empty material}]", "", ""},
@@ -227,7 +217,7 @@ TEST(ProcessingObjects, TheFilterComparesWholeNames) {
                                         triangle("Caf\xE9")};
   auto written = [&](const std::string& typed) {
     TestSession t;
-    load_analysed_scene(t, ase_scene(meshes), 4);
+    load_analysed_scene(t, mesh_scene(meshes), 4);
     t.session.window.Text3.text = typed;
     start_process(t.session);
     std::string asc = t.folder.read("out.asc");
@@ -262,13 +252,13 @@ TEST(ProcessingObjects, BrokenObjectsAreLeftOutAndNamed) {
   MeshSpec unmapped = triangle("Unmapped", 1);
   unmapped.tfaces[0] = {7, 8, 9};
 
-  std::string ase = ase_scene(
+  std::string ase = mesh_scene(
       {bad_vertex, negative, bad_texture, bad_ref, counts, no_texture_faces, good, unmapped});
   // A face line without its "CA:" marker.
-  ase += ase_object(triangle("Malformed", 0));
+  ase += mesh_object(triangle("Malformed", 0));
   ase.replace(ase.rfind("CA:"), 3, "XX:");
   // A last object cut off by the end of the file.
-  std::string cut = ase_object(triangle("Cut", 0));
+  std::string cut = mesh_object(triangle("Cut", 0));
   ase += cut.substr(0, cut.find("*MESH_TFACELIST"));
 
   TestSession t;
@@ -312,9 +302,9 @@ TEST(ProcessingObjects, BrokenObjectsAreLeftOutAndNamed) {
 }
 
 TEST(ProcessingObjects, AnObjectWithoutItsLastLinesDoesNotSwallowTheNext) {
-  std::string first = ase_object(triangle("First"));
+  std::string first = mesh_object(triangle("First"));
   first = first.substr(0, first.find("\t*PROP_MOTIONBLUR"));  // the object ends after its mesh
-  std::string ase = ase_scene({}) + first + ase_object(triangle("Second"));
+  std::string ase = mesh_scene({}) + first + mesh_object(triangle("Second"));
   TestSession t;
   load_analysed_scene(t, ase, 2);
   start_process(t.session);
@@ -332,9 +322,9 @@ TEST(ProcessingObjects, ObjectsTheAnalysisReportedArePassedOverSilently) {
   no_vertices.vertices.clear();
   MeshSpec no_tvertices = triangle("NoTVertices");
   no_tvertices.tvertices.clear();
-  std::string ase = ase_scene({no_faces, no_vertices, no_tvertices, triangle("Kept")});
+  std::string ase = mesh_scene({no_faces, no_vertices, no_tvertices, triangle("Kept")});
   // More than 65535 faces: only the count line matters, the object is passed over before its lists.
-  std::string big = ase_object(triangle("Big"));
+  std::string big = mesh_object(triangle("Big"));
   big.replace(big.find("*MESH_NUMFACES 1"), 16, "*MESH_NUMFACES 65536");
   ase += big;
 

@@ -27,7 +27,7 @@ MeshSpec triangle(const std::string& name, std::optional<int> material_ref) {
   return mesh;
 }
 
-std::string ase_object(const MeshSpec& mesh) {
+std::string mesh_object(const MeshSpec& mesh) {
   std::string s = "*GEOMOBJECT {\r\n";
   s += "\t*NODE_NAME \"" + mesh.name + "\"\r\n";
   s += "\t*NODE_TM {\r\n\t\t*NODE_NAME \"" + mesh.name + "\"\r\n\t}\r\n";
@@ -65,9 +65,9 @@ std::string ase_object(const MeshSpec& mesh) {
   return s;
 }
 
-std::string ase_scene(const std::vector<MeshSpec>& meshes) {
+std::string mesh_scene(const std::vector<MeshSpec>& meshes) {
   std::string s = "*3DSMAX_ASCIIEXPORT\t200\r\n*SCENE {\r\n\t*SCENE_FILENAME \"t.max\"\r\n}\r\n";
-  for (const auto& mesh : meshes) s += ase_object(mesh);
+  for (const auto& mesh : meshes) s += mesh_object(mesh);
   return s;
 }
 

@@ -28,9 +28,9 @@ struct MeshSpec {
 
 // One triangle with its mapping; vertex texts 1..9, mapping texts 0.1..0.6.
 MeshSpec triangle(const std::string& name, std::optional<int> material_ref = std::nullopt);
-std::string ase_object(const MeshSpec& mesh);
+std::string mesh_object(const MeshSpec& mesh);
 // A scene header, a material list line and the objects; lines end with CR LF.
-std::string ase_scene(const std::vector<MeshSpec>& meshes);
+std::string mesh_scene(const std::vector<MeshSpec>& meshes);
 
 struct SlotSpec {
   std::string entry;  // "name , texture"
