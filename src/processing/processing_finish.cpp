@@ -96,11 +96,7 @@ void finish_processing(Session& session, FinishEntry entry) {
     end_program(session);
     return;
   }
-  int answer = session.prompt.message_box(
-      "Finished exporting of the imported 3d scene file ! Finished exporting of the imported 3d "
-      "scene file ! DON'T forget to optimize the object in plaything2 !! Do you want the program "
-      "to close itself immediatly ?",
-      style::yes_no, "Finished");
+  int answer = session.prompt.message_box(close_question, style::yes_no, "Finished");
   if (answer == answer::yes) end_program(session);
 }
 

@@ -4,6 +4,12 @@
 
 namespace meshmill {
 
+// The last question of a run; Yes saves three options and ends the program.
+inline constexpr const char* close_question =
+    "Finished exporting of the imported 3d scene file ! Finished exporting of the imported 3d "
+    "scene file ! DON'T forget to optimize the object in plaything2 !! Do you want the program "
+    "to close itself immediatly ?";
+
 enum class FinishEntry {
   ase_input,  // from the material warnings on: the .asc and .mat files are written
   any_input   // from the tidying of the scratch file on: the input's pass restored the window
