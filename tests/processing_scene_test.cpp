@@ -2,6 +2,7 @@
 // reviewed by hand (tests/data/processing).
 #include <gtest/gtest.h>
 
+#include "analysis/analysis_driver.h"
 #include "processing/processing_driver.h"
 #include "processing_support.h"
 
@@ -26,9 +27,18 @@ void set_level_materials(SceneState& scene) {
 
 TEST(ProcessingScene, LevelIsConvertedByteForByte) {
   TestSession t;
-  load_analysed_scene(t, read_file(data + "level.ase"), 4, "level.ase");
-  set_level_materials(t.session.scene);
-  t.prompt.answers = {answer::no};
+  t.fs->create_folder(t.folder.file("TIFFRGB"));
+  t.session.scene.impo = t.folder.write("level.ase", read_file(data + "level.ase"));
+  t.prompt.answers = {answer::no};  // not right away
+  analyze_scene(t.session);
+  ASSERT_EQ(t.session.scene.file_loaded, 1);
+  // Until the material pass fills the table itself, the table it builds for level.ase.
+  if (t.session.scene.project_mapped == 0) set_level_materials(t.session.scene);
+  t.prompt.messages.clear();
+  t.session.scene.fich_dest = t.folder.file("out.asc");
+  t.session.scene.pix16_dest = t.folder.file("PIX16");
+  t.fs->create_folder(t.session.scene.pix16_dest);
+  t.session.window.Text_savefile.text = t.session.scene.fich_dest;
 
   start_process(t.session);
 
@@ -38,9 +48,10 @@ TEST(ProcessingScene, LevelIsConvertedByteForByte) {
             read_file(data + "extra_mat_1.pix"));
   EXPECT_EQ(t.folder.read("special_materials.txt"),
             "Multimat. 1, submat. 2 : Glass | Opacity rgb setting : 102,102,102\r\n");
-  // The scratch file and the empty error log are gone; PIX16 holds a pixelmap and stays.
+  // The scratch file is gone; the error log keeps the analysis's line about
+  // "Empty"; PIX16 holds a pixelmap and stays.
   EXPECT_FALSE(t.folder.exists("testfile.txt"));
-  EXPECT_FALSE(t.folder.exists("error_log.txt"));
+  EXPECT_NE(t.folder.read("error_log.txt").find("(object 'Empty') : "), std::string::npos);
   EXPECT_TRUE(t.folder.exists("PIX16"));
 
   const SceneState& scene = t.session.scene;
