@@ -15,10 +15,14 @@ struct Flags {
   bool texture = false;
 };
 
-// Converts the meshes with the given flips (no split, no material file) and
-// returns the .asc written.
-std::string convert(TestSession& t, const std::vector<MeshSpec>& meshes, Flags flags = {}) {
+const std::vector<MaterialSpec> one_material = {{false, {{"Mat , t.tga", "", ""}}}};
+
+// Converts the meshes with the given flips and materials (no split, no
+// material file) and returns the .asc written.
+std::string convert(TestSession& t, const std::vector<MeshSpec>& meshes, Flags flags = {},
+                    const std::vector<MaterialSpec>& materials = {}) {
   load_analysed_scene(t, mesh_scene(meshes), static_cast<std::int64_t>(meshes.size()));
+  if (!materials.empty()) set_materials(t.session.scene, materials);
   WindowState& w = t.session.window;
   w.Check_all.value = 0;
   w.Check_flip3daxis.value = flags.axis;
@@ -83,17 +87,12 @@ TEST(ProcessingObjects, FaceAndVertexLinesOfTheWorkedExamples) {
             "\r\n");
 
   TestSession m;
-  set_materials(m.session.scene, {{false, {{"Mat , tex.tga", "", ""}}}});
   MeshSpec mapped = triangle("Map", 0);
   mapped.vertices[2] = {"-27.2500", "0.0000", "13.5000"};
   mapped.tvertices[1] = {"0.2500", "-0.7500"};
   mapped.tfaces = {{1, 0, 2}};
   mapped.faces[0].smoothing = "1,2";
-  load_analysed_scene(m, mesh_scene({mapped}), 1);
-  set_materials(m.session.scene, {{false, {{"Mat , tex.tga", "", ""}}}});
-  m.session.window.Check_all.value = 0;
-  start_process(m.session);
-  auto lines = crlf_lines(m.folder.read("out.asc"));
+  auto lines = crlf_lines(convert(m, {mapped}, {}, one_material));
   ASSERT_EQ(lines.size(), 12u);
   // Output vertex 1 takes its position from the corner that uses texture vertex 1 (A, vertex 0).
   EXPECT_EQ(lines[4], "Vertex 0:  X:4     Y:5     Z:6     U:0.1     V:0.2");
@@ -109,17 +108,9 @@ TEST(ProcessingObjects, AxisAndTextureFlipsToggleSignsAsText) {
   mesh.vertices[0] = {"1.0", "-2.5", "3.0"};
   mesh.tvertices[0] = {"0.5", "0.25"};
   mesh.tvertices[1] = {"0.5", "-0.75"};
-  const std::vector<MaterialSpec> materials = {{false, {{"Mat , t.tga", "", ""}}}};
-
   auto run = [&](Flags flags) {
     TestSession t;
-    load_analysed_scene(t, mesh_scene({mesh}), 1);
-    set_materials(t.session.scene, materials);
-    t.session.window.Check_all.value = 0;
-    t.session.window.Check_flip3daxis.value = flags.axis;
-    t.session.window.Check_vtextures.value = flags.texture;
-    start_process(t.session);
-    return crlf_lines(t.folder.read("out.asc"));
+    return crlf_lines(convert(t, {mesh}, flags, one_material));
   };
   auto axis = run({true, false});
   EXPECT_EQ(axis[4], "Vertex 0:  X:1.0     Y:3.0     Z:2.5     U:0.5     V:0.25");
@@ -144,21 +135,11 @@ TEST(ProcessingObjects, FlipsReadFieldsWithBlanksAsTheVertexTextSplits) {
   mesh.vertices[0] = {"1 5", "-2", "3"};
   mesh.tvertices[0] = {"0.5", "0.2 5"};
   TestSession t;
-  load_analysed_scene(t, mesh_scene({mesh}), 1);
-  set_materials(t.session.scene, {{false, {{"Mat , t.tga", "", ""}}}});
-  t.session.window.Check_all.value = 0;
-  t.session.window.Check_flip3daxis.value = 1;
-  t.session.window.Check_vtextures.value = 1;
-  start_process(t.session);
-  EXPECT_EQ(crlf_lines(t.folder.read("out.asc"))[4],
+  EXPECT_EQ(crlf_lines(convert(t, {mesh}, {true, true}, one_material))[4],
             "Vertex 0:  X:1     Y:3     Z:2     U:0.5     V:-0.2 5");
   // Without flips the texts are copied as they stand.
   TestSession u;
-  load_analysed_scene(u, mesh_scene({mesh}), 1);
-  set_materials(u.session.scene, {{false, {{"Mat , t.tga", "", ""}}}});
-  u.session.window.Check_all.value = 0;
-  start_process(u.session);
-  EXPECT_EQ(crlf_lines(u.folder.read("out.asc"))[4],
+  EXPECT_EQ(crlf_lines(convert(u, {mesh}, {}, one_material))[4],
             "Vertex 0:  X:1 5     Y:-2     Z:3     U:0.5     V:0.2 5");
 }
 

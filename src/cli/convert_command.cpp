@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "analysis/analysis_driver.h"
+#include "analysis/keywords.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
@@ -135,17 +136,6 @@ void apply_settings(const ConvertOptions& o, WindowState& w) {
   if (o.white) w.Check6.value = 1;
   if (o.overwrite) w.Check4.value = 1;
   w.Text3.text = o.only;
-}
-
-bool equal_ignoring_case(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
-    if (x != y) return false;
-  }
-  return true;
 }
 
 // The window's target choice with a given path. False when it is refused.
