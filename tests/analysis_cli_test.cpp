@@ -9,16 +9,6 @@
 namespace meshmill::testing {
 namespace {
 
-// A path as JSON writes it: Windows' backslashes are escaped.
-std::string json_path(const std::string& path) {
-  std::string text;
-  for (char c : path) {
-    if (c == '\\') text += '\\';
-    text += c;
-  }
-  return text;
-}
-
 const std::string question_line =
     "Question: Do you want the 3dscene to be processed and converted to .asc right away after "
     "being analyzed (sucessfully) into the final .asc files, USING THE SAME PATH AND FILENAME of "

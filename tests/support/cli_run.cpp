@@ -35,4 +35,13 @@ CliRun run_cli(const TempFolder& folder, const std::string& args) {
 
 #endif
 
+std::string json_path(const std::string& path) {
+  std::string text;
+  for (char c : path) {
+    if (c == '\\') text += '\\';
+    text += c;
+  }
+  return text;
+}
+
 }  // namespace meshmill::testing

@@ -17,4 +17,7 @@ struct CliRun {
 // of `folder`. Only where the tests know the program (MESHMILL_CLI).
 CliRun run_cli(const TempFolder& folder, const std::string& args);
 
+// A path as JSON writes it: Windows' backslashes are escaped.
+std::string json_path(const std::string& path);
+
 }  // namespace meshmill::testing
