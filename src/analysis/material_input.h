@@ -1,0 +1,53 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "analysis/line_reader.h"
+#include "analysis/pass_outcome.h"
+#include "app/session.h"
+
+namespace meshmill {
+
+// The answer to an ASE file that ends, or breaks off, where its structure
+// still expects a line: only a hand edit produces one.
+inline constexpr const char* invalid_ase_text =
+    "This .ase file is invalid, make sure you don't edit it manually.";
+
+// Shows `text` as a refusal (style 16, "Error") and answers `stopped`.
+PassOutcome refuse_materials(Session& session, const std::string& text);
+
+// Names the path and the system's reason of a failed file operation, as a
+// refusal; `action` completes "The file <path> couldn't be ...".
+PassOutcome report_file_failure(Session& session, const std::string& action,
+                                const std::string& path, const std::string& why);
+
+// The scene file as the material pass reads it: one line at a time, keeping
+// the window alive, and every early end of the file turned into the refusal
+// the user sees. Once a read answers false its message has been shown.
+class MaterialInput {
+ public:
+  explicit MaterialInput(Session& session) : session_(session) {}
+
+  bool open();
+  // The next line; false at the end of the file.
+  bool next();
+  // The next line of the material list: the first object also ends the list
+  // too early.
+  bool next_inside();
+  // The read that closes a material: it does not read past the first object,
+  // where the material list ends.
+  bool read_on();
+
+  std::string_view line() const { return reader_->line(); }
+  bool at_first_object() const { return line() == first_object; }
+
+  static constexpr std::string_view first_object = "*GEOMOBJECT {";
+
+ private:
+  Session& session_;
+  std::unique_ptr<LineReader> reader_;
+};
+
+}  // namespace meshmill
