@@ -148,7 +148,10 @@ std::optional<std::string> resolve_texture_name(Session& session, RenamedTexture
   std::string base = bitmap_base_name(bitmap_path);
   std::string long_name = base + std::string(texture_extension);
   if (session.window.Check5.ticked() || base.size() <= longest_base) return long_name;
-  if (auto earlier = renamed.find(long_name); earlier != renamed.end()) return earlier->second;
+  // Texture files are found without regard to letter case, so the names
+  // that lead to one file share its new name.
+  std::string key = ascii_lower(long_name);
+  if (auto earlier = renamed.find(key); earlier != renamed.end()) return earlier->second;
 
   auto entry = find_texture_file(session, base);
   if (!entry) {
@@ -190,7 +193,7 @@ std::optional<std::string> resolve_texture_name(Session& session, RenamedTexture
   }
   scene.bigmat_names.push_back(long_name + " , " + new_name);
   ++scene.num_bigmat;
-  renamed.emplace(long_name, new_name);
+  renamed.emplace(key, new_name);
   return new_name;
 }
 

@@ -12,8 +12,8 @@ namespace meshmill {
 // Where the texture belongs: the order of the checks on a typed name differs.
 enum class TextureSlot { material, submaterial };
 
-// The long texture names given a new name during one material pass, with
-// that name, so a texture that several materials share is renamed once.
+// The long texture names (in lower case) given a new name during one material
+// pass, with that name, so a texture that several materials share is renamed once.
 using RenamedTextures = std::unordered_map<std::string, std::string>;
 
 // The base name of a bitmap path as 3ds Max writes it, a Windows path
