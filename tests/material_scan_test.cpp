@@ -211,6 +211,12 @@ TEST(MaterialScan, NoMaterialsLeavesTheTableAlone) {
   MaterialScene none(scene_with_materials(-1, ""));
   ASSERT_EQ(none.analyse(), PassOutcome::completed);
   EXPECT_EQ(none.session.scene.project_mapped, 0);
+
+  // Without a material list the scene simply has no materials.
+  MaterialScene unlisted("*SCENE {\n}\n*GEOMOBJECT {\n\t*NODE_NAME \"Box01\"\n}\n");
+  ASSERT_EQ(unlisted.analyse(), PassOutcome::completed);
+  EXPECT_EQ(unlisted.session.scene.project_mapped, 0);
+  EXPECT_TRUE(unlisted.prompt.messages.empty());
 }
 
 TEST(MaterialScan, SkipsSubMaterialsPastTheirCount) {
@@ -292,8 +298,8 @@ TEST(MaterialScan, RefusesListsThatDoNotHoldWhatTheyAnnounce) {
       scene_with_materials(1, endless_sub),       // a sub-material count beyond 16 bits
       "*MATERIAL_LIST {\n\t*MATERIAL_COUNT many\n}\n*GEOMOBJECT {\n}\n",
       "*MATERIAL_LIST {\n\t*MATERIAL_COUNT 40000\n}\n*GEOMOBJECT {\n}\n",
-      "*SCENE {\n}\n*GEOMOBJECT {\n}\n",  // no material list at all
-      cut_short,                          // the end of the file inside the list
+      "*SCENE {\n}\n*GEOMOBJECT\t{\n}\n",  // neither a material list nor a first object
+      cut_short,                           // the end of the file inside the list
   };
   for (const std::string& text : broken) {
     MaterialScene t(text);

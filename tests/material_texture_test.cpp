@@ -341,5 +341,33 @@ TEST(TextureNames, FailedBackupNamesThePathAndStops) {
   EXPECT_TRUE(t.has_texture("averylongtexturename.tif"));
 }
 
+TEST(TextureNames, SampleTrackShortensItsBarrierTexture) {
+  MaterialScene t("");
+  std::filesystem::copy(
+      MESHMILL_EXAMPLES, t.folder.path(),
+      std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+  t.session.scene.fich = t.folder.file("sample_track.ase");
+  t.session.window.Check5.value = 0;
+  t.session.window.Check1.value = 1;
+
+  ASSERT_EQ(t.analyse(), PassOutcome::completed);
+  EXPECT_EQ(t.prompt.messages, std::vector<Message>{backup_warning});
+  EXPECT_EQ(t.name(0), "Asphalt , C:\\3dsmax\\maps\\asphalt.tga");
+  EXPECT_EQ(t.name(1),
+            "barrier_map , roadside_ba\xAB"
+            "0.tga");
+  EXPECT_EQ(t.name(2, 0), "Brick , brick");
+  EXPECT_EQ(t.name(2, 1), "roof_tiles , roof.tga");
+  EXPECT_EQ(t.name(2, 2), "(Extra material_1) , (Extra_mat_1)");
+  EXPECT_EQ(t.name(3), "(Extra material_2) , [{empty material}]");
+  EXPECT_TRUE(
+      t.folder.exists("TIFFRGB/roadside_ba\u00AB"
+                      "0.tif"));
+  EXPECT_TRUE(t.folder.exists("TIFFRGB/roadside_barrier_long.ti"));
+  EXPECT_EQ(t.special_materials(),
+            "Material 'Paint_red' (3) : this material has different 'ambient' and 'diffuse' "
+            "settings, so only the 'ambient' color was used.\r\n");
+}
+
 }  // namespace
 }  // namespace meshmill

@@ -29,10 +29,16 @@ PassOutcome prescan_materials(Session& session, std::int64_t& listed_count) {
   MaterialInput input(session);
   if (!input.open()) return PassOutcome::stopped;
 
+  // A scene without a material list (3ds Max always writes one, if only with
+  // a count of 0) has no materials: the count is not looked for among its objects.
+  std::optional<std::int64_t> count = 0;
   do {
     if (!input.next()) return PassOutcome::stopped;
-  } while (find_at(input.line(), "*MATERIAL_COUNT ") == 0);
-  auto count = material_count(input.line());
+    if (find_at(input.line(), "*MATERIAL_COUNT ") != 0) {
+      count = material_count(input.line());
+      break;
+    }
+  } while (!input.at_first_object());
   if (!count) return refuse_materials(session, invalid_ase_text);
   listed_count = *count;
   scene.submat_count.assign(static_cast<std::size_t>(*count) + 1, 0);
