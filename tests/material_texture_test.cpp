@@ -9,6 +9,10 @@ using testing::MaterialScene;
 using testing::scene_with_materials;
 using Message = testing::ScriptedPrompt::Message;
 
+// The mark of an automatic short name: "«" in the table (Windows-1252) and on disk (UTF-8).
+const std::string mark = "\xAB";
+const std::string mark_on_disk = "\u00AB";
+
 // A top-level GTA material whose map uses `bitmap`.
 std::string gta_material(int m, const std::string& bitmap) {
   std::string number = std::to_string(m);
@@ -100,27 +104,17 @@ TEST(TextureNames, ShortensLongNamesAutomaticallyOnce) {
 
   ASSERT_EQ(t.analyse(), PassOutcome::completed);
   EXPECT_EQ(t.prompt.messages, std::vector<Message>{backup_warning});
-  EXPECT_EQ(t.name(0),
-            "map0 , averylongte\xAB"
-            "0.tga");
+  EXPECT_EQ(t.name(0), "map0 , averylongte" + mark + "0.tga");
   EXPECT_EQ(t.name(1), "map1 , exactly15charsx.tga");
-  EXPECT_EQ(t.name(2),
-            "map2 , sixteen_cha\xAB"
-            "1.tga");
+  EXPECT_EQ(t.name(2), "map2 , sixteen_cha" + mark + "1.tga");
   // The file was found without regard to letter case, and so is the name.
-  EXPECT_EQ(t.name(3),
-            "map3 , averylongte\xAB"
-            "0.tga");
+  EXPECT_EQ(t.name(3), "map3 , averylongte" + mark + "0.tga");
 
   // On disk the new names are UTF-8; the backups keep the original bytes.
-  EXPECT_EQ(t.texture("averylongte\u00AB"
-                      "0.tif"),
-            "TIF:AVeryLongTextureName.TIF");
+  EXPECT_EQ(t.texture("averylongte" + mark_on_disk + "0.tif"), "TIF:AVeryLongTextureName.TIF");
   EXPECT_EQ(t.texture("AVeryLongTextureName.ti"), "TIF:AVeryLongTextureName.TIF");
   EXPECT_FALSE(t.has_texture("AVeryLongTextureName.TIF"));
-  EXPECT_EQ(t.texture("sixteen_cha\u00AB"
-                      "1.tif"),
-            "TIF:sixteen_chars_xx.tif");
+  EXPECT_EQ(t.texture("sixteen_cha" + mark_on_disk + "1.tif"), "TIF:sixteen_chars_xx.tif");
   EXPECT_TRUE(t.has_texture("sixteen_chars_xx.ti"));
   EXPECT_TRUE(t.has_texture("exactly15charsx.tif"));
 
@@ -129,9 +123,7 @@ TEST(TextureNames, ShortensLongNamesAutomaticallyOnce) {
   EXPECT_EQ(scene.bigmat_warn, 1);
   EXPECT_EQ(scene.express, 1);
   EXPECT_EQ(scene.num_bigmat, 2);
-  EXPECT_EQ(scene.bigmat_names[0],
-            "averylongtexturename.tga , averylongte\xAB"
-            "0.tga");
+  EXPECT_EQ(scene.bigmat_names[0], "averylongtexturename.tga , averylongte" + mark + "0.tga");
 }
 
 TEST(TextureNames, SharedLongTextureIsRenamedOnce) {
@@ -142,28 +134,16 @@ TEST(TextureNames, SharedLongTextureIsRenamedOnce) {
   t.session.scene.bigmat_warn = 1;  // shown by an earlier analysis
   t.add_texture("averylongtexturename.tif");
   // A file left by another scene already holds the first automatic name.
-  t.add_texture(
-      "averylongte\u00AB"
-      "0.tif");
+  t.add_texture("averylongte" + mark_on_disk + "0.tif");
 
   ASSERT_EQ(t.analyse(), PassOutcome::completed);
   EXPECT_TRUE(t.prompt.messages.empty());
-  EXPECT_EQ(t.name(0),
-            "map0 , averylongte\xAB"
-            "1.tga");
-  EXPECT_EQ(t.name(1),
-            "map1 , averylongte\xAB"
-            "1.tga");
-  EXPECT_EQ(t.name(2, 0),
-            "submap , averylongte\xAB"
-            "1.tga");
-  EXPECT_EQ(t.texture("averylongte\u00AB"
-                      "0.tif"),
-            "TIF:averylongte\u00AB"
-            "0.tif");
-  EXPECT_EQ(t.texture("averylongte\u00AB"
-                      "1.tif"),
-            "TIF:averylongtexturename.tif");
+  EXPECT_EQ(t.name(0), "map0 , averylongte" + mark + "1.tga");
+  EXPECT_EQ(t.name(1), "map1 , averylongte" + mark + "1.tga");
+  EXPECT_EQ(t.name(2, 0), "submap , averylongte" + mark + "1.tga");
+  EXPECT_EQ(t.texture("averylongte" + mark_on_disk + "0.tif"),
+            "TIF:averylongte" + mark_on_disk + "0.tif");
+  EXPECT_EQ(t.texture("averylongte" + mark_on_disk + "1.tif"), "TIF:averylongtexturename.tif");
   EXPECT_EQ(t.session.scene.num_bigmat, 1);
 }
 
@@ -180,15 +160,9 @@ TEST(TextureNames, KeepsFifteenCharactersPastTheThousandthTexture) {
   t.session.window.Check1.value = 1;
 
   ASSERT_EQ(t.analyse(), PassOutcome::completed);
-  EXPECT_EQ(t.name(999),
-            "map999 , texture_num\xAB"
-            "999.tga");
-  EXPECT_EQ(t.name(1000),
-            "map1000 , texture_nu\xAB"
-            "1000.tga");
-  EXPECT_EQ(t.texture("texture_nu\u00AB"
-                      "1000.tif"),
-            "TIF:texture_number_1000.tif");
+  EXPECT_EQ(t.name(999), "map999 , texture_num" + mark + "999.tga");
+  EXPECT_EQ(t.name(1000), "map1000 , texture_nu" + mark + "1000.tga");
+  EXPECT_EQ(t.texture("texture_nu" + mark_on_disk + "1000.tif"), "TIF:texture_number_1000.tif");
 }
 
 TEST(TextureNames, LeavesNamesAloneWhenRenamingIsOff) {
@@ -353,16 +327,12 @@ TEST(TextureNames, SampleTrackShortensItsBarrierTexture) {
   ASSERT_EQ(t.analyse(), PassOutcome::completed);
   EXPECT_EQ(t.prompt.messages, std::vector<Message>{backup_warning});
   EXPECT_EQ(t.name(0), "Asphalt , C:\\3dsmax\\maps\\asphalt.tga");
-  EXPECT_EQ(t.name(1),
-            "barrier_map , roadside_ba\xAB"
-            "0.tga");
+  EXPECT_EQ(t.name(1), "barrier_map , roadside_ba" + mark + "0.tga");
   EXPECT_EQ(t.name(2, 0), "Brick , brick");
   EXPECT_EQ(t.name(2, 1), "roof_tiles , roof.tga");
   EXPECT_EQ(t.name(2, 2), "(Extra material_1) , (Extra_mat_1)");
   EXPECT_EQ(t.name(3), "(Extra material_2) , [{empty material}]");
-  EXPECT_TRUE(
-      t.folder.exists("TIFFRGB/roadside_ba\u00AB"
-                      "0.tif"));
+  EXPECT_TRUE(t.folder.exists("TIFFRGB/roadside_ba" + mark_on_disk + "0.tif"));
   EXPECT_TRUE(t.folder.exists("TIFFRGB/roadside_barrier_long.ti"));
   EXPECT_EQ(t.special_materials(),
             "Material 'Paint_red' (3) : this material has different 'ambient' and 'diffuse' "

@@ -45,15 +45,11 @@ struct Slot {
   bool has_transparency = false;
 };
 
-// Where a slot's colour lines ended.
-enum class ColourEnd { map_name, bitmap, closing, stopped };
+// The line on which reading a slot's lines ended.
+enum class LineEnd { map_name, bitmap, closing, stopped };
 
-std::string lower_case(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return lower;
+PassOutcome outcome_of(LineEnd end) {
+  return end == LineEnd::stopped ? PassOutcome::stopped : PassOutcome::completed;
 }
 
 class MaterialScan {
@@ -111,7 +107,7 @@ class MaterialScan {
     if (!input_.next_inside()) return PassOutcome::stopped;
     if (!begins_with(input_.line(), top_.kind)) return PassOutcome::completed;
 
-    std::string kind = lower_case(quoted_text(input_.line()));
+    std::string kind = ascii_lower(quoted_text(input_.line()));
     PassOutcome body = PassOutcome::completed;
     if (kind == "standard") {
       body = read_standard_material(slot);
@@ -128,50 +124,22 @@ class MaterialScan {
 
   // A top-level standard material: the texture is the bitmap path as it stands.
   PassOutcome read_standard_material(Slot& slot) {
-    switch (read_colours(slot, top_, ColourEnd::map_name)) {
-      case ColourEnd::stopped:
-        return PassOutcome::stopped;
-      case ColourEnd::closing:
-        name_extra_material(slot);
-        return PassOutcome::completed;
-      default:
-        break;
+    LineEnd end = read_colours(slot, top_, LineEnd::map_name);
+    if (end == LineEnd::map_name) end = find_bitmap(slot, top_);
+    if (end == LineEnd::bitmap) {
+      name_cell(slot) = slot.name + " , " + std::string(quoted_text(input_.line()));
     }
-    for (;;) {
-      if (!input_.next_inside()) return PassOutcome::stopped;
-      if (begins_with(input_.line(), top_.bitmap)) {
-        name_cell(slot) = slot.name + " , " + std::string(quoted_text(input_.line()));
-        return PassOutcome::completed;
-      }
-      if (input_.line() == top_.closing) {
-        name_cell(slot) = empty_material_entry;
-        return PassOutcome::completed;
-      }
-    }
+    return outcome_of(end);
   }
 
   // A GTA material, top-level or sub-material: the entry carries the map's
   // name, and its texture goes through the texture-name step.
   PassOutcome read_gta_slot(Slot& slot, const SlotKeywords& keywords) {
-    switch (read_colours(slot, keywords, ColourEnd::map_name)) {
-      case ColourEnd::stopped:
-        return PassOutcome::stopped;
-      case ColourEnd::closing:
-        name_extra_material(slot);
-        return PassOutcome::completed;
-      default:
-        break;
-    }
+    LineEnd end = read_colours(slot, keywords, LineEnd::map_name);
+    if (end != LineEnd::map_name) return outcome_of(end);
     std::string map_name(quoted_text(input_.line()));
-    for (;;) {
-      if (!input_.next_inside()) return PassOutcome::stopped;
-      if (begins_with(input_.line(), keywords.bitmap)) break;
-      // A map without bitmap: treated like a standard material's.
-      if (input_.line() == keywords.closing) {
-        name_cell(slot) = empty_material_entry;
-        return PassOutcome::completed;
-      }
-    }
+    end = find_bitmap(slot, keywords);
+    if (end != LineEnd::bitmap) return outcome_of(end);
     auto texture = resolve_texture_name(session_, renamed_, quoted_text(input_.line()), slot.level);
     if (!texture) return PassOutcome::stopped;
     name_cell(slot) = map_name + " , " + *texture;
@@ -217,34 +185,29 @@ class MaterialScan {
     if (!input_.next_inside()) return PassOutcome::stopped;
     if (!begins_with(input_.line(), sub_.kind)) return PassOutcome::completed;
 
-    std::string kind = lower_case(quoted_text(input_.line()));
+    std::string kind = ascii_lower(quoted_text(input_.line()));
     if (kind == "gta material") return read_gta_slot(slot, sub_);
     if (kind != "standard") {
       return find_from_current(sub_.closing, true) ? PassOutcome::completed : PassOutcome::stopped;
     }
     // A standard sub-material's bitmap is looked for without its map's name,
     // and its texture is the path's base name.
-    switch (read_colours(slot, sub_, ColourEnd::bitmap)) {
-      case ColourEnd::stopped:
-        return PassOutcome::stopped;
-      case ColourEnd::closing:
-        name_extra_material(slot);
-        return PassOutcome::completed;
-      default:
-        name_cell(slot) = slot.name + " , " + bitmap_base_name(quoted_text(input_.line()));
-        return PassOutcome::completed;
+    LineEnd end = read_colours(slot, sub_, LineEnd::bitmap);
+    if (end == LineEnd::bitmap) {
+      name_cell(slot) = slot.name + " , " + bitmap_base_name(quoted_text(input_.line()));
     }
+    return outcome_of(end);
   }
 
   // Reads the slot's colour lines up to `leave` (its map's name or its
-  // bitmap) or its closing line.
-  ColourEnd read_colours(Slot& slot, const SlotKeywords& keywords, ColourEnd leave) {
-    const std::string& leave_at = leave == ColourEnd::bitmap ? keywords.bitmap : keywords.map_name;
+  // bitmap) or its closing line, where the slot ends without texture.
+  LineEnd read_colours(Slot& slot, const SlotKeywords& keywords, LineEnd leave) {
+    const std::string& leave_at = leave == LineEnd::bitmap ? keywords.bitmap : keywords.map_name;
     for (;;) {
-      if (!input_.next_inside()) return ColourEnd::stopped;
+      if (!input_.next_inside()) return LineEnd::stopped;
       std::string_view line = input_.line();
       if (begins_with(line, keywords.ambient)) {
-        if (!read_ambient(slot, keywords)) return ColourEnd::stopped;
+        if (!read_ambient(slot, keywords)) return LineEnd::stopped;
       } else if (begins_with(line, keywords.transparency)) {
         slot.has_transparency = !is_zero_transparency(line, keywords.transparency.size());
         if (slot.has_transparency) {
@@ -253,7 +216,23 @@ class MaterialScan {
       } else if (begins_with(line, leave_at)) {
         return leave;
       } else if (line == keywords.closing) {
-        return ColourEnd::closing;
+        name_cell(slot) = extra_.name_entry(slot.has_colour, slot.has_transparency,
+                                            scene_.mat_colors.at(slot.m, slot.s),
+                                            scene_.mat_opacity.at(slot.m, slot.s));
+        return LineEnd::closing;
+      }
+    }
+  }
+
+  // Reads on to the map's bitmap line. A map without one, like a map of
+  // another kind, leaves the slot an empty material.
+  LineEnd find_bitmap(const Slot& slot, const SlotKeywords& keywords) {
+    for (;;) {
+      if (!input_.next_inside()) return LineEnd::stopped;
+      if (begins_with(input_.line(), keywords.bitmap)) return LineEnd::bitmap;
+      if (input_.line() == keywords.closing) {
+        name_cell(slot) = empty_material_entry;
+        return LineEnd::closing;
       }
     }
   }
@@ -274,12 +253,6 @@ class MaterialScan {
                                         static_cast<std::int64_t>(slot.s)));
     }
     return true;
-  }
-
-  void name_extra_material(const Slot& slot) {
-    name_cell(slot) = extra_.name_entry(slot.has_colour, slot.has_transparency,
-                                        scene_.mat_colors.at(slot.m, slot.s),
-                                        scene_.mat_opacity.at(slot.m, slot.s));
   }
 
   std::string& name_cell(const Slot& slot) { return scene_.mat_names.at(slot.m, slot.s); }

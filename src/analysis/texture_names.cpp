@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "analysis/material_input.h"
+#include "analysis/material_values.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
 
@@ -21,14 +22,6 @@ struct LongTexture {
   std::string path;    // the .tif file as it is on disk
   std::string backup;  // the same with the extension .ti
 };
-
-std::string ascii_lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return lower;
-}
 
 // The .tif of a base name in the texture folder, matched without regard to
 // letter case as on Windows.
