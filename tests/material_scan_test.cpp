@@ -212,11 +212,20 @@ TEST(MaterialScan, NoMaterialsLeavesTheTableAlone) {
   ASSERT_EQ(none.analyse(), PassOutcome::completed);
   EXPECT_EQ(none.session.scene.project_mapped, 0);
 
-  // Without a material list the scene simply has no materials.
-  MaterialScene unlisted("*SCENE {\n}\n*GEOMOBJECT {\n\t*NODE_NAME \"Box01\"\n}\n");
-  ASSERT_EQ(unlisted.analyse(), PassOutcome::completed);
-  EXPECT_EQ(unlisted.session.scene.project_mapped, 0);
-  EXPECT_TRUE(unlisted.prompt.messages.empty());
+  // Without a material list the scene simply has no materials, and the end
+  // of the file past the list (objects the passes see in lower case) only
+  // ends the pass.
+  for (const char* text : {"*SCENE {\n}\n*GEOMOBJECT {\n\t*NODE_NAME \"Box01\"\n}\n",
+                           "*SCENE {\n}\n*geomobject {\n\t*NODE_NAME \"Box01\"\n}\n"}) {
+    MaterialScene unlisted(text);
+    ASSERT_EQ(unlisted.analyse(), PassOutcome::completed);
+    EXPECT_EQ(unlisted.session.scene.project_mapped, 0);
+    EXPECT_TRUE(unlisted.prompt.messages.empty());
+  }
+  std::string lower_case_object = scene_with_materials(0, "");
+  lower_case_object.replace(lower_case_object.find("*GEOMOBJECT"), 11, "*geomobject");
+  MaterialScene lower(lower_case_object);
+  EXPECT_EQ(lower.analyse(), PassOutcome::completed);
 }
 
 TEST(MaterialScan, SkipsSubMaterialsPastTheirCount) {
@@ -298,8 +307,7 @@ TEST(MaterialScan, RefusesListsThatDoNotHoldWhatTheyAnnounce) {
       scene_with_materials(1, endless_sub),       // a sub-material count beyond 16 bits
       "*MATERIAL_LIST {\n\t*MATERIAL_COUNT many\n}\n*GEOMOBJECT {\n}\n",
       "*MATERIAL_LIST {\n\t*MATERIAL_COUNT 40000\n}\n*GEOMOBJECT {\n}\n",
-      "*SCENE {\n}\n*GEOMOBJECT\t{\n}\n",  // neither a material list nor a first object
-      cut_short,                           // the end of the file inside the list
+      cut_short,  // the end of the file inside the list
   };
   for (const std::string& text : broken) {
     MaterialScene t(text);

@@ -24,12 +24,17 @@ bool MaterialInput::open() {
 }
 
 bool MaterialInput::next() {
-  session_.events.yield();
+  if (next_outside()) return true;
+  if (ended_) refuse_materials(session_, invalid_ase_text);
+  return false;
+}
+
+bool MaterialInput::next_outside() {
   if (reader_->next()) return true;
   if (reader_->failed()) {
     report_file_failure(session_, "read", session_.scene.fich, reader_->error());
   } else {
-    refuse_materials(session_, invalid_ase_text);
+    ended_ = true;
   }
   return false;
 }

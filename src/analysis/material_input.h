@@ -23,9 +23,10 @@ PassOutcome refuse_materials(Session& session, const std::string& text);
 PassOutcome report_file_failure(Session& session, const std::string& action,
                                 const std::string& path, const std::string& why);
 
-// The scene file as the material pass reads it: one line at a time, keeping
-// the window alive, and every early end of the file turned into the refusal
-// the user sees. Once a read answers false its message has been shown.
+// The scene file as the material pass reads it, one line at a time, with
+// every early end of the file turned into the refusal the user sees. Once a
+// read answers false its message has been shown, except at an end of the
+// file that next_outside() accepts.
 class MaterialInput {
  public:
   explicit MaterialInput(Session& session) : session_(session) {}
@@ -33,6 +34,9 @@ class MaterialInput {
   bool open();
   // The next line; false at the end of the file.
   bool next();
+  // The next line outside the material list, where the end of the file only
+  // ends the pass: false then, with ended() true and nothing shown.
+  bool next_outside();
   // The next line of the material list: the first object also ends the list
   // too early.
   bool next_inside();
@@ -42,12 +46,16 @@ class MaterialInput {
 
   std::string_view line() const { return reader_->line(); }
   bool at_first_object() const { return line() == first_object; }
+  bool ended() const { return ended_; }
+  // A read failed (and the failure has been shown).
+  bool failed() const { return reader_->failed(); }
 
   static constexpr std::string_view first_object = "*GEOMOBJECT {";
 
  private:
   Session& session_;
   std::unique_ptr<LineReader> reader_;
+  bool ended_ = false;
 };
 
 }  // namespace meshmill

@@ -30,15 +30,17 @@ PassOutcome prescan_materials(Session& session, std::int64_t& listed_count) {
   if (!input.open()) return PassOutcome::stopped;
 
   // A scene without a material list (3ds Max always writes one, if only with
-  // a count of 0) has no materials: the count is not looked for among its objects.
+  // a count of 0) has no materials: the count is not looked for among its
+  // objects, and the end of the file ends the search too.
   std::optional<std::int64_t> count = 0;
-  do {
-    if (!input.next()) return PassOutcome::stopped;
+  while (input.next_outside()) {
     if (find_at(input.line(), "*MATERIAL_COUNT ") != 0) {
       count = material_count(input.line());
       break;
     }
-  } while (!input.at_first_object());
+    if (input.at_first_object()) break;
+  }
+  if (input.failed()) return PassOutcome::stopped;
   if (!count) return refuse_materials(session, invalid_ase_text);
   listed_count = *count;
   scene.submat_count.assign(static_cast<std::size_t>(*count) + 1, 0);
@@ -47,10 +49,8 @@ PassOutcome prescan_materials(Session& session, std::int64_t& listed_count) {
   // has sub-materials. Materials past the count have no place in the table.
   std::int64_t k = 0;
   scene.nr_max_mats2 = 0;
-  while (!input.at_first_object()) {
-    if (!input.next()) return PassOutcome::stopped;
-    if (!begins_with(input.line(), wiresize_line)) continue;
-    if (!input.next()) return PassOutcome::stopped;
+  while (!input.ended() && !input.at_first_object() && input.next_outside()) {
+    if (!begins_with(input.line(), wiresize_line) || !input.next_outside()) continue;
     if (begins_with(input.line(), numsubmtls_line)) {
       auto subs = submaterial_count(input.line(), numsubmtls_line.size());
       if (!subs) return refuse_materials(session, invalid_ase_text);
@@ -59,6 +59,7 @@ PassOutcome prescan_materials(Session& session, std::int64_t& listed_count) {
     }
     ++k;
   }
+  if (input.failed()) return PassOutcome::stopped;
 
   // The long texture names are counted afresh by every pass.
   scene.num_bigmat = 0;

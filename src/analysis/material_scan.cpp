@@ -60,18 +60,19 @@ class MaterialScan {
   PassOutcome run(std::int64_t prescan_count) {
     scene_.project_mapped = 0;
     scene_.nr_mapped_objs = 0;
-    if (!input_.next()) return PassOutcome::stopped;
     // The current line is tested before reading on: the last material may
-    // end on the first object, and a scene of one object has no other.
-    while (!input_.at_first_object()) {
+    // end on the first object, and a scene of one object has no other. Past
+    // the material list the end of the file only ends the scan.
+    bool more = input_.next_outside();
+    while (more && !input_.at_first_object()) {
       if (begins_with_upper(input_.line(), "*MATERIAL_LIST {")) {
         if (read_list(prescan_count) == PassOutcome::stopped) return PassOutcome::stopped;
         if (scene_.project_mapped == 0) break;
         continue;
       }
-      if (!input_.next()) return PassOutcome::stopped;
+      more = input_.next_outside();
     }
-    return PassOutcome::completed;
+    return input_.failed() ? PassOutcome::stopped : PassOutcome::completed;
   }
 
  private:
@@ -92,6 +93,7 @@ class MaterialScan {
     // The first material's opening line and its name line.
     if (!input_.next_inside() || !input_.next_inside()) return PassOutcome::stopped;
     for (std::size_t m = 0; m < static_cast<std::size_t>(*count); ++m) {
+      session_.events.yield();
       if (read_material(m) == PassOutcome::stopped) return PassOutcome::stopped;
       if (!input_.read_on()) return PassOutcome::stopped;
     }
