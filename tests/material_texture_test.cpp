@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/forwarding_file_system.h"
 #include "support/material_scene.h"
 
 namespace meshmill {
@@ -255,42 +256,13 @@ TEST(TextureNames, CancelAndMissingFileStopTheAnalysis) {
 }
 
 // The system's file operations, with the copies failing.
-class CopiesFail : public FileSystem {
+class CopiesFail : public ForwardingFileSystem {
  public:
-  explicit CopiesFail(FileSystem& real) : real_(real) {}
-  bool file_exists(const std::string& p) override { return real_.file_exists(p); }
-  bool folder_exists(const std::string& p) override { return real_.folder_exists(p); }
-  std::optional<std::int64_t> file_size(const std::string& p) override {
-    return real_.file_size(p);
-  }
-  std::unique_ptr<InputStream> open_read(const std::string& p, std::string* why) override {
-    return real_.open_read(p, why);
-  }
-  std::unique_ptr<OutputFile> create(const std::string& p, CreateMode mode,
-                                     std::string* why) override {
-    return real_.create(p, mode, why);
-  }
-  bool remove_file(const std::string& p, std::string* why) override {
-    return real_.remove_file(p, why);
-  }
+  using ForwardingFileSystem::ForwardingFileSystem;
   bool copy_file(const std::string&, const std::string&, std::string* why) override {
     if (why) *why = "Read-only file system";
     return false;
   }
-  bool rename_file(const std::string& from, const std::string& to, std::string* why) override {
-    return real_.rename_file(from, to, why);
-  }
-  bool create_folder(const std::string& p, std::string* why) override {
-    return real_.create_folder(p, why);
-  }
-  bool remove_folder(const std::string& p) override { return real_.remove_folder(p); }
-  std::optional<std::string> find_entry_ignoring_case(const std::string& folder,
-                                                      const std::string& name) override {
-    return real_.find_entry_ignoring_case(folder, name);
-  }
-
- private:
-  FileSystem& real_;
 };
 
 TEST(TextureNames, FailedBackupNamesThePathAndStops) {

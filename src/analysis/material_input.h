@@ -1,27 +1,14 @@
 #pragma once
 
 #include <memory>
-#include <string>
 #include <string_view>
 
+#include "analysis/analysis_refusal.h"
 #include "analysis/line_reader.h"
 #include "analysis/pass_outcome.h"
 #include "app/session.h"
 
 namespace meshmill {
-
-// The answer to an ASE file that ends, or breaks off, where its structure
-// still expects a line: only a hand edit produces one.
-inline constexpr const char* invalid_ase_text =
-    "This .ase file is invalid, make sure you don't edit it manually.";
-
-// Shows `text` as a refusal (style 16, "Error") and answers `stopped`.
-PassOutcome refuse_materials(Session& session, const std::string& text);
-
-// Names the path and the system's reason of a failed file operation, as a
-// refusal; `action` completes "The file <path> couldn't be ...".
-PassOutcome report_file_failure(Session& session, const std::string& action,
-                                const std::string& path, const std::string& why);
 
 // The scene file as the material pass reads it, one line at a time, with
 // every early end of the file turned into the refusal the user sees. Once a

@@ -41,7 +41,7 @@ PassOutcome prescan_materials(Session& session, std::int64_t& listed_count) {
     if (input.at_first_object()) break;
   }
   if (input.failed()) return PassOutcome::stopped;
-  if (!count) return refuse_materials(session, invalid_ase_text);
+  if (!count) return refuse_scene(session, invalid_ase_text);
   listed_count = *count;
   scene.submat_count.assign(static_cast<std::size_t>(*count) + 1, 0);
 
@@ -53,7 +53,7 @@ PassOutcome prescan_materials(Session& session, std::int64_t& listed_count) {
     if (!begins_with(input.line(), wiresize_line) || !input.next_outside()) continue;
     if (begins_with(input.line(), numsubmtls_line)) {
       auto subs = submaterial_count(input.line(), numsubmtls_line.size());
-      if (!subs) return refuse_materials(session, invalid_ase_text);
+      if (!subs) return refuse_scene(session, invalid_ase_text);
       if (k <= *count) scene.submat_count[static_cast<std::size_t>(k)] = *subs;
       scene.nr_max_mats2 = std::max(scene.nr_max_mats2, *subs);
     }

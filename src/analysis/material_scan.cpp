@@ -79,7 +79,7 @@ class MaterialScan {
   PassOutcome read_list(std::int64_t prescan_count) {
     if (!input_.next_inside()) return PassOutcome::stopped;
     auto count = material_count(input_.line());
-    if (!count || *count != prescan_count) return refuse_materials(session_, invalid_ase_text);
+    if (!count || *count != prescan_count) return refuse_scene(session_, invalid_ase_text);
     scene_.nr_mapped_objs = *count;
     if (*count == 0) return PassOutcome::completed;
     scene_.project_mapped = 1;
@@ -103,7 +103,7 @@ class MaterialScan {
   // One top-level material; its step starts on its name line.
   PassOutcome read_material(std::size_t m) {
     // A line outside the list here: the count promised more materials.
-    if (!begins_with(input_.line(), "\t")) return refuse_materials(session_, invalid_ase_text);
+    if (!begins_with(input_.line(), "\t")) return refuse_scene(session_, invalid_ase_text);
     if (!begins_with(input_.line(), top_.name)) return PassOutcome::completed;
     Slot slot{m, 0, TextureSlot::material, std::string(quoted_text(input_.line()))};
     if (!input_.next_inside()) return PassOutcome::stopped;
@@ -154,7 +154,7 @@ class MaterialScan {
       if (begins_with(input_.line(), material_closing)) return PassOutcome::completed;
     } while (!begins_with(input_.line(), numsubmtls_line));
     auto count = submaterial_count(input_.line(), numsubmtls_line.size());
-    if (!count) return refuse_materials(session_, invalid_ase_text);
+    if (!count) return refuse_scene(session_, invalid_ase_text);
     scene_.nr_submats[m] = *count - 1;
     if (*count == 0) return PassOutcome::completed;
 
@@ -163,14 +163,14 @@ class MaterialScan {
     for (std::size_t s = 0; s < static_cast<std::size_t>(*count); ++s) {
       // The pre-scan sized the table by the counts it saw; a count elsewhere has no room.
       if (!scene_.mat_names.contains(static_cast<std::int64_t>(m), static_cast<std::int64_t>(s))) {
-        return refuse_materials(session_, invalid_ase_text);
+        return refuse_scene(session_, invalid_ase_text);
       }
       if (read_submaterial(m, s) == PassOutcome::stopped) return PassOutcome::stopped;
       if (s + 1 == static_cast<std::size_t>(*count)) break;
       // Each sub-material is followed by the next one's opening line.
       while (!begins_with(input_.line(), submaterial_line)) {
         if (begins_with(input_.line(), material_closing)) {
-          return refuse_materials(session_, invalid_ase_text);
+          return refuse_scene(session_, invalid_ase_text);
         }
         if (!input_.next_inside()) return PassOutcome::stopped;
       }

@@ -148,7 +148,7 @@ std::optional<std::string> resolve_texture_name(Session& session, RenamedTexture
 
   auto entry = find_texture_file(session, base);
   if (!entry) {
-    refuse_materials(
+    refuse_scene(
         session,
         "One of the texture files of the 3dscene that has more than 15 characters is missing (\"" +
             cp1252_to_utf8(base) +
