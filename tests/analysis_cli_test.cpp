@@ -1,34 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
-
 #include "support/ase_builder.h"
-#include "support/temp_folder.h"
+#include "support/cli_run.h"
 
-// Runs the built program through the POSIX shell.
-#if defined(MESHMILL_CLI) && !defined(_WIN32)
+#ifdef MESHMILL_CLI_RUNS
 
 namespace meshmill::testing {
 namespace {
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun run_cli(const TempFolder& folder, const std::string& args) {
-  std::string command = std::string("\"") + MESHMILL_CLI + "\" " + args + " >\"" +
-                        folder.file("out.txt") + "\" 2>\"" + folder.file("err.txt") +
-                        "\" </dev/null";
-  int raw = std::system(command.c_str());
-  int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return {status, folder.read("out.txt"), folder.read("err.txt")};
-}
 
 const std::string question_line =
     "Question: Do you want the 3dscene to be processed and converted to .asc right away after "
@@ -90,11 +68,13 @@ TEST(AnalysisCli, JsonReportIsValidUtf8) {
           "the number of vertices of this object). Unfortunately it's not possible to just skip "
           "this object, please remove this object in the 3d scene in the 3d modelling "
           "program.\"}],\"error_log\":\"" +
-          folder.file("error_log.txt") + "\"}\n");
+          folder.file("error_log.txt") + "\",\"materials\":[],\"special_materials\":\"" +
+          folder.file("special_materials.txt") + "\"}\n");
 
   CliRun missing = run_cli(folder, "analyze --json \"" + folder.file("none.ase") + "\"");
   EXPECT_EQ(missing.status, 1);
-  EXPECT_NE(missing.out.find("\"error_log\":null}"), std::string::npos);
+  EXPECT_NE(missing.out.find("\"error_log\":null,\"materials\":[],\"special_materials\":null}"),
+            std::string::npos);
   EXPECT_EQ(missing.err, "Error: This file (" + folder.file("none.ase") + "doesn't exist!\n");
 }
 

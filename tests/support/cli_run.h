@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdlib>
+#include <string>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+#include "support/temp_folder.h"
+
+// Runs the built program through the POSIX shell.
+#if defined(MESHMILL_CLI) && !defined(_WIN32)
+#define MESHMILL_CLI_RUNS 1
+
+namespace meshmill::testing {
+
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+// Runs meshmill-cli with `args` (already quoted for the shell) and standard
+// input from /dev/null; its output lands in `folder`.
+inline CliRun run_cli(const TempFolder& folder, const std::string& args) {
+  std::string command = std::string("\"") + MESHMILL_CLI + "\" " + args + " >\"" +
+                        folder.file("out.txt") + "\" 2>\"" + folder.file("err.txt") +
+                        "\" </dev/null";
+  int raw = std::system(command.c_str());
+  int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return {status, folder.read("out.txt"), folder.read("err.txt")};
+}
+
+}  // namespace meshmill::testing
+
+#endif
