@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "cli/scene_report.h"
 #include "platform/code_page.h"
 
 namespace meshmill {
@@ -53,13 +54,7 @@ void write_material_report(JsonWriter& json, CliSession& cli) {
     }
   }
   json.end_array();
-  json.key("special_materials");
-  std::string special = cli.created_file_left("special_materials.txt");
-  if (special.empty()) {
-    json.null();
-  } else {
-    json.string(special);
-  }
+  write_side_file(json, cli, "special_materials", "special_materials.txt");
 }
 
 }  // namespace meshmill
