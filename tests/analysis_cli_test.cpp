@@ -2,8 +2,10 @@
 
 #include "support/ase_builder.h"
 #include "support/cli_run.h"
+#include "support/temp_folder.h"
 
-#ifdef MESHMILL_CLI_RUNS
+// Runs the built program through the POSIX shell.
+#if defined(MESHMILL_CLI) && !defined(_WIN32)
 
 namespace meshmill::testing {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "support/cli_run.h"
 
-#ifdef MESHMILL_CLI_RUNS
+#if defined(MESHMILL_CLI) && !defined(_WIN32)
 
 namespace meshmill::testing {
 namespace {

@@ -18,10 +18,10 @@ struct TextureOptions {
 
 // The lines of a command's help that describe the options.
 inline constexpr const char* texture_options_help =
-    "  --rename-textures   give texture files of the TIFFRGB folder whose names are\n"
-    "                      longer than 15 characters a shorter name, after a .ti\n"
-    "                      backup; the name is asked on the terminal, and without\n"
-    "                      one the analysis is cancelled\n"
-    "  --auto-shorten      make those names up instead of asking\n";
+    "  --rename-textures  give texture files of the TIFFRGB folder whose names are\n"
+    "                     longer than 15 characters a shorter name, after a .ti\n"
+    "                     backup; the name is asked on the terminal, and without\n"
+    "                     one the analysis is cancelled\n"
+    "  --auto-shorten     make those names up instead of asking\n";
 
 }  // namespace meshmill

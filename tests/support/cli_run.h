@@ -9,10 +9,6 @@
 
 #include "support/temp_folder.h"
 
-// Runs the built program through the POSIX shell.
-#if defined(MESHMILL_CLI) && !defined(_WIN32)
-#define MESHMILL_CLI_RUNS 1
-
 namespace meshmill::testing {
 
 struct CliRun {
@@ -21,8 +17,8 @@ struct CliRun {
   std::string err;
 };
 
-// Runs meshmill-cli with `args` (already quoted for the shell) and standard
-// input from /dev/null; its output lands in `folder`.
+#if defined(MESHMILL_CLI) && !defined(_WIN32)
+// Runs the built program through the POSIX shell, without a terminal on its input.
 inline CliRun run_cli(const TempFolder& folder, const std::string& args) {
   std::string command = std::string("\"") + MESHMILL_CLI + "\" " + args + " >\"" +
                         folder.file("out.txt") + "\" 2>\"" + folder.file("err.txt") +
@@ -31,7 +27,6 @@ inline CliRun run_cli(const TempFolder& folder, const std::string& args) {
   int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   return {status, folder.read("out.txt"), folder.read("err.txt")};
 }
+#endif
 
 }  // namespace meshmill::testing
-
-#endif
