@@ -109,13 +109,13 @@ class MaterialScan {
     if (!input_.next_inside()) return PassOutcome::stopped;
     if (!begins_with(input_.line(), top_.kind)) return PassOutcome::completed;
 
-    std::string kind = ascii_lower(quoted_text(input_.line()));
+    std::string_view kind = quoted_text(input_.line());
     PassOutcome body = PassOutcome::completed;
-    if (kind == "standard") {
+    if (equal_ignoring_case(kind, "standard")) {
       body = read_standard_material(slot);
-    } else if (kind == "gta material") {
+    } else if (equal_ignoring_case(kind, "gta material")) {
       body = read_gta_slot(slot, top_);
-    } else if (kind == "multi/sub-object") {
+    } else if (equal_ignoring_case(kind, "multi/sub-object")) {
       body = read_multi(m);
     }
     if (body == PassOutcome::stopped) return PassOutcome::stopped;
@@ -187,9 +187,9 @@ class MaterialScan {
     if (!input_.next_inside()) return PassOutcome::stopped;
     if (!begins_with(input_.line(), sub_.kind)) return PassOutcome::completed;
 
-    std::string kind = ascii_lower(quoted_text(input_.line()));
-    if (kind == "gta material") return read_gta_slot(slot, sub_);
-    if (kind != "standard") {
+    std::string_view kind = quoted_text(input_.line());
+    if (equal_ignoring_case(kind, "gta material")) return read_gta_slot(slot, sub_);
+    if (!equal_ignoring_case(kind, "standard")) {
       return find_from_current(sub_.closing, true) ? PassOutcome::completed : PassOutcome::stopped;
     }
     // A standard sub-material's bitmap is looked for without its map's name,

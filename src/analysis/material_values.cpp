@@ -54,14 +54,6 @@ bool holds_only(std::string_view line, std::size_t keyword_end, int count, doubl
 
 }  // namespace
 
-std::string ascii_lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return lower;
-}
-
 std::string at_depth(int depth, std::string_view keyword) {
   std::string text(static_cast<std::size_t>(depth), '\t');
   text += keyword;

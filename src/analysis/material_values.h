@@ -9,9 +9,6 @@ namespace meshmill {
 
 // Values the material pass takes from the lines of a material list.
 
-// The text with its ASCII letters in lower case (material classes, reserved names).
-std::string ascii_lower(std::string_view text);
-
 // `depth` TAB characters followed by `keyword`: the expected text of a prefix test.
 std::string at_depth(int depth, std::string_view keyword);
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "analysis/keywords.h"
 #include "analysis/material_input.h"
-#include "analysis/material_values.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
 
@@ -22,6 +22,14 @@ struct LongTexture {
   std::string path;    // the .tif file as it is on disk
   std::string backup;  // the same with the extension .ti
 };
+
+std::string ascii_lower(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  }
+  return lower;
+}
 
 // The .tif of a base name in the texture folder, matched without regard to
 // letter case as on Windows.
@@ -88,7 +96,7 @@ std::optional<Refusal> refusal_of(Session& session, const std::string& answer, T
     return outside_folder;
   }
   bool exists = find_texture_file(session, answer).has_value();
-  bool is_marker = ascii_lower(answer) == empty_material;
+  bool is_marker = equal_ignoring_case(answer, empty_material);
   if (slot == TextureSlot::material) {
     if (exists) return taken;
     if (is_marker) return reserved;
