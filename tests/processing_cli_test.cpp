@@ -35,7 +35,8 @@ TEST(ProcessingCli, ConvertsToTheTargetAndReportsInJson) {
   EXPECT_FALSE(folder.exists("out/PIX16"));  // created by the target choice, empty at the end
   EXPECT_NE(
       run.out.find("\"outputs\":[\"" + json_path(join_path(folder.file("out"), "track_01.asc")) +
-                   "\",\"" + json_path(join_path(folder.file("out"), "track_02.asc")) + "\"]"),
+                   "\",\"" + json_path(join_path(folder.file("out"), "track_02.asc")) + "\",\"" +
+                   json_path(join_path(folder.file("out"), "track.mat")) + "\"]"),
       std::string::npos)
       << run.out;
   EXPECT_NE(run.out.find("\"skipped\":[]"), std::string::npos);
