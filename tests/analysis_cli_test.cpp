@@ -70,8 +70,7 @@ TEST(AnalysisCli, JsonReportIsValidUtf8) {
           "this object, please remove this object in the 3d scene in the 3d modelling "
           "program.\"}],\"error_log\":\"" +
           json_path(folder.file("error_log.txt")) + "\",\"materials\":[],\"special_materials\":\"" +
-          json_path(folder.file("special_materials.txt")) + "\"}
-");
+          json_path(folder.file("special_materials.txt")) + "\"}\n");
 
   CliRun missing = run_cli(folder, "analyze --json \"" + folder.file("none.ase") + "\"");
   EXPECT_EQ(missing.status, 1);
