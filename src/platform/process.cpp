@@ -64,8 +64,10 @@ std::string program_folder() {
   return parent_folder(utf16_to_utf8(path));
 }
 
+// _isatty() also holds for the NUL device; only a console has a console mode.
 bool stdin_is_terminal() {
-  return _isatty(_fileno(stdin)) != 0;
+  DWORD mode = 0;
+  return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
 }
 
 std::string user_config_folder() {
