@@ -1,5 +1,7 @@
 #include "support/asc_builder.h"
 
+#include "support/ase_builder.h"
+
 namespace meshmill::testing {
 
 std::string asc_vertex_line(int k, bool mapped) {
@@ -33,6 +35,16 @@ std::string asc_scene(const std::vector<AscBlock>& objects) {
   std::string text;
   for (const auto& object : objects) text += asc_object(object);
   return text;
+}
+
+std::string without_mapping_lines(const std::string& text) {
+  std::string kept;
+  for (const std::string& line : crlf_lines(text)) {
+    if (line == "Mapped" || line.rfind("Material:", 0) == 0 || line.rfind("Smoothing: ", 0) == 0)
+      continue;
+    kept += line + "\r\n";
+  }
+  return kept;
 }
 
 }  // namespace meshmill::testing

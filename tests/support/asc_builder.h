@@ -25,4 +25,8 @@ std::string asc_vertex_line(int k, bool mapped);
 // Face line i as asc_object() writes it.
 std::string asc_face_line(int i);
 
+// The lines of an .asc file without its "Mapped", "Material:" and "Smoothing: "
+// lines: what re-writing it without the axis flip gives.
+std::string without_mapping_lines(const std::string& text);
+
 }  // namespace meshmill::testing
