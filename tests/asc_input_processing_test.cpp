@@ -4,6 +4,7 @@
 #include "processing/processing_driver.h"
 #include "support/analysis_helpers.h"
 #include "support/asc_builder.h"
+#include "support/faulty_file_system.h"
 
 namespace meshmill::testing {
 namespace {
@@ -141,6 +142,49 @@ TEST(AscInputProcessing, ObjectsThatBreakOffAreLeftOutAndNamed) {
                        48, "Warning"},
                       {finished_question, 4, "Finished"}}));
   EXPECT_EQ(t.session.scene.valid_objects, 1);
+}
+
+}  // namespace
+}  // namespace meshmill::testing
+
+namespace meshmill::testing {
+namespace {
+
+TEST(AscInputProcessing, AReadFailureStopsTheAnalysisOrAbandonsTheRun) {
+  std::string text = asc_scene(std::vector<AscBlock>(40, AscBlock{"Tri", 3, 1}));
+  TestSession t;
+  FaultyFileSystem faulty(*t.fs);
+  Session session(t.prompt, faulty, t.pump);
+  std::string path = t.folder.write("level.asc", text);
+  const Message read_failure{"The file " + path + " couldn't be read: Input/output error", 16,
+                             "Error"};
+  faulty.reason = "Input/output error";
+
+  faulty.fail_read_after = static_cast<long>(text.size() / 2);
+  session.scene.impo = path;
+  analyze_scene(session);
+  EXPECT_EQ(t.prompt.messages, (Messages{read_failure}));
+  EXPECT_EQ(session.scene.file_loaded, 0);
+
+  faulty.fail_read_after = -1;
+  t.prompt.messages.clear();
+  session.scene.impo = path;
+  analyze_scene(session);
+  ASSERT_EQ(session.scene.file_loaded, 1);
+  session.scene.fich_dest = t.folder.file("out.asc");
+  session.window.Text_savefile.text = session.scene.fich_dest;
+  faulty.fail_read_after = static_cast<long>(text.size() / 2);
+  t.prompt.messages.clear();
+  start_process(session);
+  EXPECT_EQ(t.prompt.messages,
+            (Messages{{"The file " + path +
+                           " could not be read (Input/output error). The processing was stopped.",
+                       16, "Error"}}));
+  EXPECT_FALSE(t.folder.exists("out.asc"));
+  EXPECT_FALSE(t.folder.exists("testfile.txt"));
+  EXPECT_FALSE(t.folder.exists("error_log.txt"));
+  EXPECT_EQ(session.window.pointer, MousePointer::normal);
+  EXPECT_FALSE(session.window.Process_bar.visible);
 }
 
 }  // namespace

@@ -47,12 +47,7 @@ bool write_objects(Session& session, ProcessingRun& run) {
 void process_asc_scene(Session& session) {
   ProcessingRun run;
   if (!open_processing_run(session, run)) return;
-  bool written = write_objects(session, run);
-  run.input.reset();
-  if (!written || !run.outputs.close_all(session)) {
-    abandon_processing(session);
-    return;
-  }
+  if (!close_processing_run(session, run, write_objects(session, run))) return;
   // An .asc input has no material file: its run ends here and the finish
   // takes over at the steps common to both inputs.
   close_scratch(session);
