@@ -1,0 +1,18 @@
+#include "gui/qt_event_pump.h"
+
+#include <QCoreApplication>
+
+namespace meshmill::gui {
+
+namespace {
+constexpr qint64 frame_milliseconds = 33;
+}
+
+void QtEventPump::yield() {
+  if (since_last_.isValid() && since_last_.elapsed() < frame_milliseconds) return;
+  if (render_) render_();
+  QCoreApplication::processEvents();
+  since_last_.start();
+}
+
+}  // namespace meshmill::gui
