@@ -217,6 +217,7 @@ QGroupBox* statistics_group(FormBuilder& b) {
     caption->setObjectName(r.label_name);
     QLineEdit* box = b.line_edit(r.box, r.box_name, r.tip);
     box->setAlignment(Qt::AlignRight);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(10, '0')));
     caption->setBuddy(box);
     grid->addWidget(caption, row, 0);
     grid->addWidget(box, row, 1);
