@@ -65,16 +65,18 @@ TEST(WindowRules, Check3HidesAndShowsTheTargetControls) {
   EXPECT_TRUE(w.Target_filename.visible);
 }
 
-TEST(WindowRules, NoCommandStartsWhileAnotherRuns) {
+TEST(WindowRules, NoCommandStartsWhileAPassYields) {
   testing::TestSession t;
   WindowState& w = t.session.window;
   int inner_runs = 0;
   bool ticked = true, edited = true, nested = true;
   bool ran = run_command(t.session, [&](Session& s) {
-    // What a click during a yield of the pass would do.
-    nested = run_command(s, [&](Session&) { ++inner_runs; });
-    ticked = tick_check_box(s, w.Check4, true);
-    edited = edit_text(s, w.Text3, "Box01");
+    // What clicks handled during a yield of the pass would do.
+    yield_to_window(s, [&] {
+      nested = run_command(s, [&](Session&) { ++inner_runs; });
+      ticked = tick_check_box(s, w.Check4, true);
+      edited = edit_text(s, w.Text3, "Box01");
+    });
   });
   EXPECT_TRUE(ran);
   EXPECT_FALSE(nested);
@@ -84,6 +86,16 @@ TEST(WindowRules, NoCommandStartsWhileAnotherRuns) {
   EXPECT_EQ(w.Check4.value, 0);
   EXPECT_EQ(w.Text3.text, "");
   EXPECT_FALSE(t.session.command_running);
+
+  // A pass that marks itself busy for its whole run keeps its mark across yields.
+  bool busy_after_yield = false;
+  run_command(t.session, [&](Session& s) {
+    s.command_running = true;
+    yield_to_window(s, [] {});
+    busy_after_yield = s.command_running;
+    s.command_running = false;
+  });
+  EXPECT_TRUE(busy_after_yield);
 
   EXPECT_TRUE(run_command(t.session, [&](Session&) { ++inner_runs; }));
   EXPECT_EQ(inner_runs, 1);

@@ -10,12 +10,17 @@ namespace meshmill {
 
 bool run_command(Session& session, const std::function<void(Session&)>& command) {
   if (session.command_running) return false;
-  session.command_running = true;
   command(session);
-  session.command_running = false;
   // The passes untick Check3 in places; its controls follow the box.
   apply_check3(session.window);
   return true;
+}
+
+void yield_to_window(Session& session, const std::function<void()>& run_events) {
+  bool running = session.command_running;
+  session.command_running = true;
+  run_events();
+  session.command_running = running;
 }
 
 bool tick_check_box(Session& session, CheckBox& box, bool ticked) {

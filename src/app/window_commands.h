@@ -8,11 +8,17 @@
 namespace meshmill {
 
 // The window's events as the view forwards them. A pass yields to the window,
-// so its controls stay live while it runs; these refuse (return false) while a
-// command is running, since every command shares the whole scene state.
+// so its controls stay live while it runs; while the window's events run inside
+// a pass, these refuse (return false), since every command shares the whole
+// scene state.
 
-// Runs one command to completion unless another one is running.
+// Runs one command to completion unless a pass is running.
 bool run_command(Session& session, const std::function<void(Session&)>& command);
+
+// Runs the window's pending events from inside a pass (its yield), with the
+// session marked busy so that a click handled there starts no second command.
+// Passes that mark themselves busy for their whole run are welcome too.
+void yield_to_window(Session& session, const std::function<void()>& run_events);
 
 // A click on a check box that left it in state `ticked`; Check_all and Check3
 // apply their rules.

@@ -33,7 +33,9 @@ QString hint(const char* text) {
   return "<p>" + QString::fromUtf8(text).toHtmlEscaped() + "</p>";
 }
 
-QString qt(const std::string& text) { return QString::fromStdString(text); }
+QString qt(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 // Controls that hide keep their room, so the window does not jump while a pass runs.
 void keep_room_when_hidden(QWidget* widget) {

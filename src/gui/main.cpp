@@ -26,8 +26,7 @@ int main(int argc, char** argv) {
   window.show();
   // Started from the event loop, so the window is on screen during the
   // analysis and can close itself when the processing ends the program.
-  QTimer::singleShot(0, &window, [&window, &arguments] {
-    window.start(meshmill::join_command_line(arguments));
-  });
+  QTimer::singleShot(
+      0, &window, [&window, &arguments] { window.start(meshmill::join_command_line(arguments)); });
   return app.exec();
 }

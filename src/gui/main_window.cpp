@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QIcon>
@@ -26,7 +27,9 @@ namespace meshmill::gui {
 
 namespace {
 
-QString qt(const std::string& text) { return QString::fromStdString(text); }
+QString qt(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 void show_text(QWidget* widget, const std::string& text) {
   QString wanted = qt(text);
@@ -65,7 +68,10 @@ MainWindow::MainWindow(PromptService& prompt, FileSystem& fs, const std::string&
   setWindowIcon(QIcon::fromTheme("meshmill"));
   setAcceptDrops(true);
   controls_ = build_form(*this, session_.window);
-  pump_.set_render([this] { render(); });
+  pump_.set_frame([this] {
+    render();
+    yield_to_window(session_, [] { QCoreApplication::processEvents(); });
+  });
   connect_controls();
   render();
 }
@@ -112,7 +118,7 @@ void MainWindow::render() {
 }
 
 void MainWindow::run(const std::function<void(Session&)>& command) {
-  // Refused while another command runs: a pass yields, so the window stays live.
+  // Refused while a pass runs: it yields, so the window stays live.
   bool ran = run_command(session_, command);
   render();
   if (ran && (session_.quit_requested || close_pending_)) close();

@@ -1,7 +1,5 @@
 #include "gui/qt_event_pump.h"
 
-#include <QCoreApplication>
-
 namespace meshmill::gui {
 
 namespace {
@@ -10,8 +8,7 @@ constexpr qint64 frame_milliseconds = 33;
 
 void QtEventPump::yield() {
   if (since_last_.isValid() && since_last_.elapsed() < frame_milliseconds) return;
-  if (render_) render_();
-  QCoreApplication::processEvents();
+  if (frame_) frame_();
   since_last_.start();
 }
 

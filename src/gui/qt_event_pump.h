@@ -12,11 +12,12 @@ namespace meshmill::gui {
 // a large scene is not slowed down by repainting.
 class QtEventPump : public EventPump {
  public:
-  void set_render(std::function<void()> render) { render_ = std::move(render); }
+  // What one frame does: redraw the window and run its pending events.
+  void set_frame(std::function<void()> frame) { frame_ = std::move(frame); }
   void yield() override;
 
  private:
-  std::function<void()> render_;
+  std::function<void()> frame_;
   QElapsedTimer since_last_;
 };
 

@@ -11,15 +11,22 @@ namespace meshmill::gui {
 
 namespace {
 
-QString qt(const std::string& text) { return QString::fromStdString(text); }
+QString qt(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 QMessageBox::Icon icon_of(int style) {
   switch (style & 0x70) {
-    case style::error_icon: return QMessageBox::Critical;
-    case style::question_icon: return QMessageBox::Question;
-    case style::warning_icon: return QMessageBox::Warning;
-    case style::information_icon: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case style::error_icon:
+      return QMessageBox::Critical;
+    case style::question_icon:
+      return QMessageBox::Question;
+    case style::warning_icon:
+      return QMessageBox::Warning;
+    case style::information_icon:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
   }
 }
 

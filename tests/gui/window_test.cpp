@@ -64,11 +64,12 @@ void WindowTest::initial_state() {
 
   const char* ticked[] = {"Check_all", "Check2", "Check5"};
   const char* unticked[] = {"Check_createmat", "Check_splitasc", "Check_flip3daxis",
-                            "Check_vtextures", "Check1", "Check3", "Check4", "Check6"};
+                            "Check_vtextures", "Check1",         "Check3",
+                            "Check4",          "Check6"};
   for (const char* name : ticked) QVERIFY2(form.check(name)->isChecked(), name);
   for (const char* name : unticked) QVERIFY2(!form.check(name)->isChecked(), name);
-  for (const char* name : {"Check_createmat", "Check_splitasc", "Check_flip3daxis",
-                           "Check_vtextures"}) {
+  for (const char* name :
+       {"Check_createmat", "Check_splitasc", "Check_flip3daxis", "Check_vtextures"}) {
     QVERIFY2(!form.check(name)->isEnabled(), name);
   }
   for (const char* name : {"Label_analize", "Analize_bar", "Label_process", "Process_bar"}) {
@@ -84,8 +85,8 @@ void WindowTest::check_all_enables_the_four_settings() {
   Form form;
   form.click("Check_all");
   QVERIFY(!form.check("Check_all")->isChecked());
-  for (const char* name : {"Check_createmat", "Check_splitasc", "Check_flip3daxis",
-                           "Check_vtextures"}) {
+  for (const char* name :
+       {"Check_createmat", "Check_splitasc", "Check_flip3daxis", "Check_vtextures"}) {
     QVERIFY2(form.check(name)->isEnabled(), name);
   }
   form.click("Check_splitasc");
