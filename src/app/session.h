@@ -26,8 +26,8 @@ struct Session {
   PromptService& prompt;
   FileSystem& fs;
   EventPump& events;
-  std::string program_folder;    // where the program and its options file live
-  std::string ini_file_name;     // INIFileName: full path of the options file
+  std::string program_folder;  // where the program and its options file live
+  std::string ini_file_name;   // INIFileName: full path of the options file
   bool command_running = false;  // a pass is running: other commands are refused
   bool quit_requested = false;   // the processing finish ended the program
 };
