@@ -1,10 +1,11 @@
+#include "analysis/line_reader.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 
 #include "analysis/keywords.h"
-#include "analysis/line_reader.h"
 
 namespace meshmill {
 namespace {

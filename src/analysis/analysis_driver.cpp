@@ -1,8 +1,131 @@
 #include "analysis/analysis_driver.h"
 
+#include "analysis/analysis_end.h"
+#include "analysis/analysis_refusal.h"
+#include "analysis/asc_validation.h"
+#include "analysis/ase_first_pass.h"
+#include "analysis/ase_object_check.h"
+#include "analysis/input_choice.h"
+#include "analysis/material_analysis.h"
+#include "analysis/scene_statistics.h"
+#include "analysis/side_files.h"
+#include "platform/paths.h"
+#include "processing/processing_driver.h"
+
 namespace meshmill {
 
-// Placeholder until the analysis driver lands.
-void analyze_scene(Session&) {}
+namespace {
+
+constexpr const char* no_objects_refusal =
+    "The specified file doesn't contain any objects declared correctly, so this program won't "
+    "process this file, choose another file.";
+
+// Textures must sit in TIFFRGB beside the scene for long names to be shortened.
+void warn_without_texture_folder(Session& session) {
+  std::string folder = input_folder(session.window.Text_loadfile.text);
+  auto entry = session.fs.find_entry_ignoring_case(folder, "TIFFRGB");
+  if (entry && session.fs.folder_exists(join_path(folder, *entry))) return;
+  session.prompt.message_box(
+      "This 3d scene doesn't have a TIFFRGB folder, you have to put all the textures used in this "
+      "3d scene in a TIFFRGB sub-folder, because if there is references to texture files with "
+      "filenames longer than 15 characters a shortening of the filenames is required. If this "
+      "scene has textures, switch to windows and put all of them in that folder immediatly before "
+      "pressing closing this message. Altough if this 3d scene doesn't have textures you can "
+      "safely ignore this.",
+      style::information_icon, "Warning");
+}
+
+void prepare_input(Session& session) {
+  WindowState& window = session.window;
+  if (session.scene.file_type == "ase") warn_without_texture_folder(session);
+  if (session.scene.file_type == "asc") {
+    // Unticking the box shows the target controls again, as its click does.
+    window.Check3.value = 0;
+    window.Target_filename.visible = true;
+    window.Text_savefile.visible = true;
+  }
+  window.Text_comments.enabled = false;
+  window.Check_createmat.enabled = false;
+  window.Check_vtextures.enabled = false;
+}
+
+void ask_for_express_processing(Session& session) {
+  int answer = session.prompt.message_box(
+      "Do you want the 3dscene to be processed and converted to .asc right away after being "
+      "analyzed (sucessfully) into the final .asc files, USING THE SAME PATH AND FILENAME of the "
+      "input .ase file and the default processing settings?",
+      style::yes_no, "Question");
+  if (answer == answer::yes) session.scene.express = 1;
+}
+
+void show_progress(Session& session) {
+  session.window.Label_analize.visible = true;
+  session.window.Analize_bar.visible = true;
+  session.window.Analize_bar.set_range(1, session.scene.nr_line2);
+}
+
+PassOutcome run_ase_passes(Session& session, bool& problems) {
+  ask_for_express_processing(session);
+  problems = false;
+  session.window.pointer = MousePointer::busy;
+  if (count_ase_scene(session) == PassOutcome::stopped) return PassOutcome::stopped;
+  show_progress(session);
+  if (session.scene.nr_objects == 0) return refuse_scene(session, no_objects_refusal);
+  show_object_count(session);
+  if (analyse_materials(session) == PassOutcome::stopped) return PassOutcome::stopped;
+  if (check_ase_objects(session, problems) == PassOutcome::stopped) return PassOutcome::stopped;
+  return close_passes(session);
+}
+
+PassOutcome run_asc_passes(Session& session, bool& problems) {
+  session.window.pointer = MousePointer::busy;
+  if (validate_asc_input(session, problems) == PassOutcome::stopped) return PassOutcome::stopped;
+  return close_passes(session);
+}
+
+// Runs the passes that suit the input; false when the analysis was refused.
+bool analyse_input(Session& session) {
+  const std::string type = session.scene.file_type;
+  if (type != "ase" && type != "asc") return true;
+  bool problems = false;
+  PassOutcome outcome =
+      type == "ase" ? run_ase_passes(session, problems) : run_asc_passes(session, problems);
+  if (outcome == PassOutcome::stopped) {
+    end_refused_analysis(session);
+    return false;
+  }
+  if (type == "ase") {
+    finish_ase_analysis(session, problems);
+  } else {
+    finish_asc_analysis(session, problems);
+  }
+  return true;
+}
+
+// Runs the command with other commands blocked; false when it ended early.
+bool run_analysis(Session& session) {
+  if (!confirm_new_analysis(session)) return false;
+  if (!choose_input(session)) return false;
+  session.scene.file_type = input_type(session.window.Text_loadfile.text);
+  prepare_input(session);
+  if (create_side_files(session) == PassOutcome::stopped) {
+    end_refused_analysis(session);
+    return false;
+  }
+  return analyse_input(session);
+}
+
+}  // namespace
+
+void analyze_scene(Session& session) {
+  if (session.command_running) return;
+  session.command_running = true;
+  bool completed = run_analysis(session);
+  session.command_running = false;
+  if (!completed) return;
+  session.scene.impo.clear();
+  if (session.scene.express == 1) start_process(session);
+  session.scene.express = 0;
+}
 
 }  // namespace meshmill

@@ -7,10 +7,18 @@ namespace meshmill {
 
 namespace {
 
-char ascii_upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; }
-char ascii_lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_ignored_blank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+char ascii_upper(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+}
+char ascii_lower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+}
+bool is_digit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool is_ignored_blank(char c) {
+  return c == ' ' || c == '\t' || c == '\n';
+}
 
 template <typename Fold>
 bool begins_with_folded(std::string_view line, std::string_view expected, Fold fold) {
@@ -56,7 +64,15 @@ double leading_number(std::string_view text) {
   char buffer[128];
   std::size_t length = 0;
   long dropped_integer_digits = 0;
-  enum class Stage { sign, integer, fraction_start, fraction, exponent_sign, exponent_start, exponent };
+  enum class Stage {
+    sign,
+    integer,
+    fraction_start,
+    fraction,
+    exponent_sign,
+    exponent_start,
+    exponent
+  };
   Stage stage = Stage::sign;
   std::size_t valid_length = 0;  // longest prefix that is a complete number
   auto push = [&](char c) {
@@ -141,7 +157,8 @@ double leading_number(std::string_view text) {
   } else if (result.ec != std::errc()) {
     return 0.0;
   }
-  if (dropped_integer_digits > 0) value *= std::pow(10.0, static_cast<double>(dropped_integer_digits));
+  if (dropped_integer_digits > 0)
+    value *= std::pow(10.0, static_cast<double>(dropped_integer_digits));
   return value;
 }
 

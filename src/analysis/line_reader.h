@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -24,7 +25,7 @@ class LineReader {
   bool next();
   std::string_view line() const { return line_; }
   // 1-based number of the line last read (0 before the first read).
-  long number() const { return number_; }
+  std::int64_t number() const { return number_; }
   // The current line was longer than the limit and holds only its beginning.
   bool truncated() const { return truncated_; }
   // A read failed; error() holds the system's reason.
@@ -43,7 +44,7 @@ class LineReader {
   bool failed_ = false;
   std::string long_line_;
   std::string_view line_;
-  long number_ = 0;
+  std::int64_t number_ = 0;
   bool truncated_ = false;
 };
 

@@ -3,6 +3,8 @@
 namespace meshmill {
 
 // Placeholder until the material pass lands.
-PassOutcome analyse_materials(Session&) { return PassOutcome::completed; }
+PassOutcome analyse_materials(Session&) {
+  return PassOutcome::completed;
+}
 
 }  // namespace meshmill

@@ -1,6 +1,58 @@
 #include <cstdio>
+#include <string>
+#include <vector>
 
-int main() {
-  std::fputs("meshmill-cli: not yet\n", stderr);
-  return 2;
+#include "cli/commands.h"
+
+namespace {
+
+using meshmill::exit_status::done;
+using meshmill::exit_status::usage;
+
+struct Command {
+  const char* name;
+  const char* synopsis;
+  int (*run)(const std::vector<std::string>&);
+};
+
+constexpr Command commands[] = {
+    {"analyze", "analyze SCENE [--json]   check a scene and show its statistics",
+     meshmill::run_analyze},
+};
+
+void print_help(std::FILE* out) {
+  std::fputs(
+      "Usage: meshmill-cli COMMAND [ARGUMENTS]\n"
+      "       meshmill-cli --help | --version\n"
+      "\n"
+      "Converts 3ds Max ASCII scenes (.ase) into what Plaything2 imports.\n"
+      "\n"
+      "Commands:\n",
+      out);
+  for (const auto& command : commands) std::fprintf(out, "  %s\n", command.synopsis);
+  std::fputs("\nRun 'meshmill-cli COMMAND --help' for the options of a command.\n", out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) {
+    print_help(stderr);
+    return usage;
+  }
+  if (args[0] == "--help" || args[0] == "-h") {
+    print_help(stdout);
+    return done;
+  }
+  if (args[0] == "--version") {
+    std::printf("meshmill-cli %s\n", MESHMILL_VERSION);
+    return done;
+  }
+  for (const auto& command : commands) {
+    if (args[0] == command.name) return command.run({args.begin() + 1, args.end()});
+  }
+  std::fprintf(stderr, "meshmill-cli: unknown command %s\n", args[0].c_str());
+  print_help(stderr);
+  return usage;
 }

@@ -1,0 +1,85 @@
+#include "analysis/analysis_end.h"
+
+#include "analysis/analysis_refusal.h"
+#include "analysis/input_choice.h"
+#include "platform/paths.h"
+
+namespace meshmill {
+
+namespace {
+
+constexpr const char* renamed_textures_reminder =
+    "Remember that texture filenames were renamed, and backups created as .ti files, don't forget "
+    "to restore those if you don't plan in processing this scene anymore, since future backups "
+    "like this will overwrite older ones without warning.";
+
+void mark_loaded(Session& session) {
+  session.window.Clear_statistics.enabled = true;
+  session.scene.file_loaded = 1;
+  session.scene.file_type = input_type(session.scene.fich);
+}
+
+}  // namespace
+
+PassOutcome close_passes(Session& session) {
+  auto& log = session.scene.logerrors;
+  bool written = true;
+  std::string why;
+  if (log) {
+    written = log->close();
+    why = log->error();
+    log.reset();
+  }
+  session.window.pointer = MousePointer::normal;
+  session.window.Label_analize.visible = false;
+  session.window.Analize_bar.visible = false;
+  if (written) return PassOutcome::completed;
+  return report_file_failure(
+      session, "written",
+      join_path(parent_folder(session.window.Text_loadfile.text), "error_log.txt"), why);
+}
+
+void finish_ase_analysis(Session& session, bool problems) {
+  PromptService& prompt = session.prompt;
+  bool renamed = session.scene.big_matfilenames == 1;
+  session.window.Open_error_log.enabled = problems;
+  if (problems) {
+    prompt.message_box(
+        "Analyzing of 3d scene file finished, but certain objects will not be processed and were "
+        "skipped.",
+        style::error_icon, "Warning");
+    if (renamed)
+      prompt.message_box(renamed_textures_reminder, style::information_icon, "Second warning");
+    session.scene.express = 0;
+  } else {
+    if (session.scene.express == 0) {
+      prompt.message_box("Analyzing of 3d scene file finished!", style::information_icon,
+                         "Finished");
+    }
+    if (renamed) prompt.message_box(renamed_textures_reminder, style::warning_icon, "Warning");
+  }
+  session.window.Target_filename.enabled = true;
+  mark_loaded(session);
+}
+
+void finish_asc_analysis(Session& session, bool problems) {
+  PromptService& prompt = session.prompt;
+  session.window.Open_error_log.enabled = problems;
+  session.window.Target_filename.enabled = !problems;
+  if (problems) {
+    prompt.message_box(
+        "Analyzing of 3d scene file finished, but because of some errors you can't process this "
+        "scene.",
+        style::information_icon, "Finished");
+  } else if (session.scene.fich_dest.empty()) {
+    prompt.message_box(
+        "Analyzing of 3d scene file finished! But before processing it you need to choose the "
+        "target path to save the processed file(s).",
+        style::information_icon, "Finished");
+  } else {
+    prompt.message_box("Analyzing of 3d scene file finished!", style::information_icon, "Finished");
+  }
+  mark_loaded(session);
+}
+
+}  // namespace meshmill

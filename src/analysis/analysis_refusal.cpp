@@ -1,0 +1,29 @@
+#include "analysis/analysis_refusal.h"
+
+#include "app/clear_statistics.h"
+
+namespace meshmill {
+
+PassOutcome refuse_scene(Session& session, const std::string& text) {
+  session.prompt.message_box(text, style::error_icon, "Error");
+  return PassOutcome::stopped;
+}
+
+PassOutcome report_file_failure(Session& session, const std::string& action,
+                                const std::string& path, const std::string& why) {
+  return refuse_scene(session, "The file " + path + " couldn't be " + action + ": " + why);
+}
+
+void end_refused_analysis(Session& session) {
+  session.scene.serious_error = 1;
+  if (session.scene.logerrors) {
+    // Whatever the log holds is kept; a failure to flush it changes nothing now.
+    session.scene.logerrors->close();
+    session.scene.logerrors.reset();
+  }
+  // The passes have ended: the bar goes with its label.
+  session.window.Analize_bar.visible = false;
+  clear_statistics(session);
+}
+
+}  // namespace meshmill

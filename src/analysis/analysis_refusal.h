@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "analysis/pass_outcome.h"
+#include "app/session.h"
+
+namespace meshmill {
+
+// The answer to an ASE file that ends, or breaks off, where its structure
+// still expects a line: only a hand edit produces one.
+inline constexpr const char* invalid_ase_text =
+    "This .ase file is invalid, make sure you don't edit it manually.";
+
+// Shows a whole-file refusal (style 16, "Error") and answers `stopped`, so the
+// driver ends the analysis with end_refused_analysis().
+PassOutcome refuse_scene(Session& session, const std::string& text);
+
+// Tells the user that a file could not be opened, read, created or written,
+// naming the path and the system's reason; answers `stopped`.
+PassOutcome report_file_failure(Session& session, const std::string& action,
+                                const std::string& path, const std::string& why);
+
+// Ends an analysis whose pass was stopped (its message already shown): the
+// error log is closed and the scene unloaded without a question.
+void end_refused_analysis(Session& session);
+
+}  // namespace meshmill

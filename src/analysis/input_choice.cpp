@@ -1,0 +1,113 @@
+#include "analysis/input_choice.h"
+
+#include "platform/paths.h"
+
+namespace meshmill {
+
+namespace {
+
+void forget_loaded_scene(Session& session) {
+  SceneState& scene = session.scene;
+  WindowState& window = session.window;
+  for (auto& entry : scene.scene_stats) entry = 0;
+  for (TextBox* box : {&window.Text_total_objects, &window.Text_valid_objects, &window.Text_faces,
+                       &window.Text_vertices, &window.Text_ascsplit, &window.Text_loadfile,
+                       &window.Text_savefile, &window.Text_comments}) {
+    box->text.clear();
+  }
+  scene.nr_line2 = 0;
+  scene.nr_objects = 0;
+  scene.valid_objects = 0;
+  scene.project_mapped = 0;
+  scene.object_mapped = 0;
+  scene.file_loaded = 0;
+  scene.serious_error = 0;
+  scene.file_type.clear();
+  scene.fich.clear();
+  scene.fich_dest.clear();
+  std::string scratch = join_path(session.program_folder, "testfile.txt");
+  if (session.fs.file_exists(scratch)) session.fs.remove_file(scratch);
+  scene.obj_names.assign(1, std::string());
+  window.Open_error_log.enabled = false;
+  window.Clear_statistics.enabled = false;
+}
+
+bool choose_with_dialog(Session& session) {
+  FileDialog dialog;
+  dialog.title = "Please choose the 3d scene file you want to import in Plaything2...";
+  dialog.filter = "ASCII scene export (*.ase)|*.ase|3D studio ASCII Mesh file (*.asc)|*.asc";
+  dialog.start_folder = session.program_folder;
+  dialog.must_exist = true;
+  auto chosen = session.prompt.open_file(dialog);
+  if (!chosen) return false;
+  bool names_a_file = !base_name(*chosen).empty() || !extension(*chosen).empty();
+  if (!names_a_file) {
+    session.prompt.message_box("No file selected or imported.", style::error_icon, "Warning");
+    return false;
+  }
+  session.scene.fich = *chosen;
+  session.window.Text_loadfile.text = *chosen;
+  return true;
+}
+
+// A start-up path may come wrapped in double quotes (a path with blanks).
+// Only the quotes are dropped, and the path ends at a quote inside it.
+std::string unquoted(const std::string& impo) {
+  std::string_view path = impo;
+  if (!path.empty() && path.front() == '"') path.remove_prefix(1);
+  if (!path.empty() && path.back() == '"') path.remove_suffix(1);
+  return std::string(path.substr(0, path.find('"')));
+}
+
+bool check_startup_path(Session& session) {
+  SceneState& scene = session.scene;
+  const std::string& impo = scene.impo;
+  bool quoted = !impo.empty() && (impo.front() == '"' || impo.back() == '"');
+  std::string path = quoted ? unquoted(impo) : impo;
+  scene.fich = path;
+  const char* problem = nullptr;
+  const char* title = nullptr;
+  if (!session.fs.file_exists(path)) {
+    problem = "doesn't exist!";
+    title = "Error";
+  } else if (session.fs.file_size(path).value_or(0) == 0) {
+    problem = "is empty!";
+    title = "Invalid file";
+  }
+  if (problem) {
+    session.prompt.message_box("This file (" + path + problem, style::error_icon, title);
+    scene.impo.clear();
+    scene.fich.clear();
+    return false;
+  }
+  session.window.Text_loadfile.text = path;
+  return true;
+}
+
+}  // namespace
+
+bool confirm_new_analysis(Session& session) {
+  if (!session.scene.impo.empty() || session.scene.file_loaded != 1) return true;
+  int answer = session.prompt.message_box(
+      "Are you sure ? All information from previous loaded file will be lost, so as the error log "
+      "filed! Continue?",
+      style::yes_no, "Warning");
+  if (answer != answer::yes) return false;
+  forget_loaded_scene(session);
+  return true;
+}
+
+std::string input_type(const std::string& path) {
+  std::string type = extension(path);
+  for (char& c : type) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+  }
+  return type;
+}
+
+bool choose_input(Session& session) {
+  if (session.scene.impo.empty()) return choose_with_dialog(session);
+  return check_startup_path(session);
+}
+
+}  // namespace meshmill

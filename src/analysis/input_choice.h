@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/session.h"
+
+namespace meshmill {
+
+// Before a second analysis: asks whether the loaded scene may be dropped and,
+// on Yes, forgets it. False when the user keeps it (the command ends).
+bool confirm_new_analysis(Session& session);
+
+// Takes the start-up path or asks for a file, and checks it. True when
+// `fich` and `Text_loadfile` hold an input to analyse.
+bool choose_input(Session& session);
+
+// The type of an input: its extension, lower-cased ("ase", "asc", ...).
+std::string input_type(const std::string& path);
+
+}  // namespace meshmill

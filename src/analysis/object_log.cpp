@@ -1,0 +1,38 @@
+#include "analysis/object_log.h"
+
+#include <string>
+
+namespace meshmill {
+
+namespace {
+
+void write_log_line(Session& session, std::string_view text) {
+  if (session.scene.logerrors) session.scene.logerrors->write_line(text);
+}
+
+void mark_skipped(Session& session, bool& problems) {
+  session.window.Text_comments.text =
+      "Objects with problems found and skipped, check error log for more details when analyzing "
+      "is finished.";
+  session.window.Open_error_log.enabled = true;
+  problems = true;
+}
+
+}  // namespace
+
+void skip_object(Session& session, bool& problems, std::int64_t line, std::string_view name,
+                 std::string_view problem) {
+  std::string text = "Error in line " + std::to_string(line) + " (object '";
+  text += name;
+  text += problem;
+  write_log_line(session, text);
+  mark_skipped(session, problems);
+}
+
+void skip_unnamed_object(Session& session, bool& problems, std::int64_t line) {
+  write_log_line(session, "Error in line " + std::to_string(line) +
+                              " : the quotes indicating the name of the object are missing");
+  mark_skipped(session, problems);
+}
+
+}  // namespace meshmill

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/session.h"
+
+namespace meshmill {
+
+// Indices of `scene_stats`, each shown in its own text box of the window.
+namespace stat {
+inline constexpr int total_objects = 1;
+inline constexpr int valid_objects = 2;
+inline constexpr int asc_files = 3;
+inline constexpr int faces = 4;
+inline constexpr int vertices = 5;
+}  // namespace stat
+
+// Plaything2 imports at most 255 objects from one .asc file.
+std::int64_t asc_files_required(std::int64_t objects);
+
+// Sets scene_stats(index) and shows it in its text box.
+void show_statistic(Session& session, int index, std::int64_t value);
+
+// After a first pass: the objects found and the .asc files they need.
+void show_object_count(Session& session);
+
+// An object passed every check: counts it and adds its faces and vertices.
+void count_valid_object(Session& session, std::int64_t faces, std::int64_t vertices);
+
+}  // namespace meshmill

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "analysis/pass_outcome.h"
+#include "app/session.h"
+
+namespace meshmill {
+
+// Creates error_log.txt and special_materials.txt anew in the input's folder
+// and keeps both open in the scene state. A file that can't be created stops
+// the analysis (the message names it and the system's reason).
+PassOutcome create_side_files(Session& session);
+
+// The folder of the input path, "." for a bare file name (for folder searches).
+std::string input_folder(const std::string& input);
+
+}  // namespace meshmill

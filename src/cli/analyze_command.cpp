@@ -1,0 +1,92 @@
+#include <cstdio>
+
+#include "analysis/analysis_driver.h"
+#include "cli/cli_session.h"
+#include "cli/commands.h"
+#include "cli/json_writer.h"
+#include "cli/scene_report.h"
+
+namespace meshmill {
+
+namespace {
+
+constexpr const char* analyze_help =
+    "Usage: meshmill-cli analyze SCENE [--json]\n"
+    "\n"
+    "Analyses SCENE (.ase or .asc) as the window does with a scene given on its\n"
+    "command line, answering No to the question whether to process it right away.\n"
+    "error_log.txt and special_materials.txt are created beside SCENE.\n"
+    "\n"
+    "Every message box goes to standard error as one line \"Title: text\".\n"
+    "Standard output receives the five statistics, one a line, as the window\n"
+    "labels them (\"Total objects found : 300\").\n"
+    "\n"
+    "Options:\n"
+    "  --json   write one JSON object to standard output instead: input, type,\n"
+    "           loaded (true when the scene can be processed), statistics\n"
+    "           {total_objects, valid_objects, asc_files, faces, vertices},\n"
+    "           messages [{title, style, text}] (every message box, in order),\n"
+    "           error_log (its path, or null when none is left)\n"
+    "  --help   show this help\n"
+    "\n"
+    "Exit status: 0 analysed (also with skipped objects), 1 refused or cancelled,\n"
+    "2 usage error.\n";
+
+struct AnalyzeOptions {
+  std::string scene;
+  bool json = false;
+};
+
+// Returns false (with a message) when the arguments can't be used.
+bool parse(const std::vector<std::string>& args, AnalyzeOptions& options) {
+  bool have_scene = false;
+  for (const auto& arg : args) {
+    if (arg == "--json") {
+      options.json = true;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      std::fprintf(stderr, "meshmill-cli analyze: unknown option %s\n", arg.c_str());
+      return false;
+    } else if (have_scene) {
+      std::fprintf(stderr, "meshmill-cli analyze: only one scene, please (%s)\n", arg.c_str());
+      return false;
+    } else {
+      options.scene = arg;
+      have_scene = true;
+    }
+  }
+  if (!have_scene) std::fputs("meshmill-cli analyze: which scene? (SCENE missing)\n", stderr);
+  return have_scene;
+}
+
+}  // namespace
+
+int run_analyze(const std::vector<std::string>& args) {
+  for (const auto& arg : args) {
+    if (arg == "--help" || arg == "-h") {
+      std::fputs(analyze_help, stdout);
+      return exit_status::done;
+    }
+  }
+  AnalyzeOptions options;
+  if (!parse(args, options)) {
+    std::fputs("Try 'meshmill-cli analyze --help'.\n", stderr);
+    return exit_status::usage;
+  }
+  CliSession cli(QuestionPolicy::answer_no);
+  Session& session = cli.session();
+  // The scene is taken like a path on the window's command line.
+  session.scene.impo = options.scene;
+  analyze_scene(session);
+  if (options.json) {
+    JsonWriter json;
+    json.begin_object();
+    write_scene_report(json, cli, options.scene);
+    json.end_object();
+    std::printf("%s\n", json.text().c_str());
+  } else {
+    print_statistics(stdout, session);
+  }
+  return session.scene.file_loaded == 1 ? exit_status::done : exit_status::refused;
+}
+
+}  // namespace meshmill

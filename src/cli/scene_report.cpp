@@ -1,0 +1,71 @@
+#include "cli/scene_report.h"
+
+#include "analysis/input_choice.h"
+#include "analysis/scene_statistics.h"
+
+namespace meshmill {
+
+namespace {
+
+struct StatisticField {
+  int index;
+  const char* caption;
+  const char* key;
+};
+
+// In the window's order.
+constexpr StatisticField statistic_fields[] = {
+    {stat::total_objects, "Total objects found :", "total_objects"},
+    {stat::valid_objects, "Valid objects found :", "valid_objects"},
+    {stat::asc_files, "Asc split files required to import in Pt2 :", "asc_files"},
+    {stat::faces, "Total faces in 3d scene :", "faces"},
+    {stat::vertices, "Total vertices in 3d scene :", "vertices"},
+};
+
+}  // namespace
+
+void print_statistics(std::FILE* out, const Session& session) {
+  for (const auto& field : statistic_fields) {
+    std::fprintf(out, "%s %lld\n", field.caption,
+                 static_cast<long long>(session.scene.scene_stats[field.index]));
+  }
+}
+
+void write_scene_report(JsonWriter& json, CliSession& cli, const std::string& input) {
+  const Session& session = cli.session();
+  json.key("input");
+  json.string(input);
+  json.key("type");
+  json.string(input_type(input));
+  json.key("loaded");
+  json.boolean(session.scene.file_loaded == 1);
+  json.key("statistics");
+  json.begin_object();
+  for (const auto& field : statistic_fields) {
+    json.key(field.key);
+    json.number(session.scene.scene_stats[field.index]);
+  }
+  json.end_object();
+  json.key("messages");
+  json.begin_array();
+  for (const auto& message : cli.prompt().messages()) {
+    json.begin_object();
+    json.key("title");
+    json.string(message.title);
+    json.key("style");
+    json.number(message.style);
+    json.key("text");
+    json.string(message.text);
+    json.end_object();
+  }
+  json.end_array();
+  json.key("error_log");
+  std::string log = cli.created_file_left("error_log.txt");
+  if (log.empty()) {
+    json.null();
+  } else {
+    json.string(log);
+  }
+}
+
+}  // namespace meshmill

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "cli/cli_session.h"
+#include "cli/json_writer.h"
+
+namespace meshmill {
+
+// The statistics as the window shows them: caption, a blank, the number.
+void print_statistics(std::FILE* out, const Session& session);
+
+// The members every scene report shares (input, type, loaded, statistics,
+// messages, error_log), written into the open JSON object.
+void write_scene_report(JsonWriter& json, CliSession& cli, const std::string& input);
+
+}  // namespace meshmill

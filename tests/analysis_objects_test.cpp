@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include "support/analysis_helpers.h"
+
+namespace meshmill::testing {
+namespace {
+
+using Message = ScriptedPrompt::Message;
+using Messages = std::vector<Message>;
+
+std::string log_line(const std::string& scene, const std::string& marker, int nth,
+                     const std::string& name, const std::string& problem) {
+  return "Error in line " + std::to_string(line_of(scene, marker, nth)) + " (object '" + name +
+         problem;
+}
+
+TEST(AnalysisObjects, SkipsEachFaultWithItsLogLineAndGoesOn) {
+  AseObject no_vertices{"NoVerts", "0"};
+  AseObject no_faces{"NoFaces", "8", "0"};
+  AseObject too_many{"TooMany", "8", "65536"};
+  AseObject no_tverts{"NoTVerts", "8", "12", "0"};
+  AseObject no_tfaces{"NoTFaces", "8", "12", "8", "0"};
+  AseObject limit{"Limit", "3", "65535"};
+  TestSession t;
+  std::string scene = analyse_text(
+      t, ase_scene({no_vertices, no_faces, too_many, AseObject{}, no_tverts, no_tfaces, limit}));
+  std::string text = read_file(scene);
+  EXPECT_EQ(log_lines(t),
+            (std::vector<std::string>{
+                log_line(text, "*MESH_NUMVERTEX 0", 1, "NoVerts",
+                         "') : the line indicating the number of vertices indicates that the "
+                         "object has 0 vertices. This object was skipped since it would make Pt2 "
+                         "crash when importing it."),
+                log_line(text, "*MESH_NUMFACES 0", 1, "NoFaces",
+                         "') : the line indicating the number of faces indicates that the object "
+                         "has 0 faces. This object was skipped since it would make Pt2 crash "
+                         "when importing it."),
+                log_line(text, "*MESH_NUMFACES 65536", 1, "TooMany",
+                         "') : the line indicating the number of faces indicates that the object "
+                         "has 65535 faces. This object was skipped since Pt2 doesn't import "
+                         "completly objects with more than 65535 faces."),
+                log_line(text, "*MESH_NUMTVERTEX 0", 1, "NoTVerts",
+                         "') : the line indicating the number of mapping vertices indicates that "
+                         "the object has 0 mapping vertices. This object was skipped since it "
+                         "would make Pt2 crash when importing it."),
+                log_line(text, "*MESH_NUMTVFACES 0", 1, "NoTFaces",
+                         "') : the line indicating the number of mapping faces indicates that the "
+                         "object has 0 mapping faces. This object was skipped since it would make "
+                         "Pt2 crash when importing it.")}));
+  const WindowState& window = t.session.window;
+  EXPECT_EQ(window.Text_total_objects.text, "7");
+  EXPECT_EQ(window.Text_valid_objects.text, "2");
+  EXPECT_EQ(window.Text_ascsplit.text, "1");
+  EXPECT_EQ(window.Text_faces.text, "65547");
+  EXPECT_EQ(window.Text_vertices.text, "11");
+  EXPECT_EQ(window.Text_comments.text,
+            "Objects with problems found and skipped, check error log for more details when "
+            "analyzing is finished.");
+  EXPECT_TRUE(window.Open_error_log.enabled);
+  EXPECT_TRUE(window.Target_filename.enabled);
+  EXPECT_TRUE(window.Clear_statistics.enabled);
+  EXPECT_FALSE(window.Analize_bar.visible);
+  EXPECT_FALSE(window.Label_analize.visible);
+  EXPECT_EQ(window.pointer, MousePointer::normal);
+  EXPECT_EQ(t.prompt.messages,
+            (Messages{{express_question, 4, "Question"}, {skipped_text, 16, "Warning"}}));
+  const SceneState& state = t.session.scene;
+  EXPECT_EQ(state.file_loaded, 1);
+  EXPECT_EQ(state.file_type, "ase");
+  EXPECT_EQ(state.valid_objects, 2);
+  EXPECT_EQ(state.nr_line2, static_cast<std::int64_t>(crlf_lines(text).size()));
+  EXPECT_EQ(window.Analize_bar.value, state.nr_line2);
+  EXPECT_TRUE(state.logerrors == nullptr);
+  EXPECT_TRUE(state.special_mats != nullptr);
+}
+
+TEST(AnalysisObjects, SplitCountFollowsTheObjectCount) {
+  for (auto [objects, files] : {std::pair{255, "1"}, {256, "2"}, {510, "3"}, {511, "3"}}) {
+    std::vector<AseObject> scene(objects, AseObject{"Tri", "3", "1", "3", "1"});
+    TestSession t;
+    analyse_text(t, ase_scene(scene));
+    EXPECT_EQ(t.session.window.Text_total_objects.text, std::to_string(objects));
+    EXPECT_EQ(t.session.window.Text_valid_objects.text, std::to_string(objects));
+    EXPECT_EQ(t.session.window.Text_ascsplit.text, files) << objects;
+    EXPECT_EQ(t.session.scene.scene_stats[3], std::stoi(files));
+  }
+}
+
+TEST(AnalysisObjects, ACleanSceneEndsWithFinished) {
+  TestSession t;
+  analyse_text(t, ase_scene(boxes(3)));
+  EXPECT_EQ(t.prompt.messages,
+            (Messages{{express_question, 4, "Question"}, {finished_text, 64, "Finished"}}));
+  EXPECT_FALSE(t.session.window.Open_error_log.enabled);
+  EXPECT_EQ(t.folder.read("error_log.txt"), "");
+  // One yield per step: a line outside an object, or an object up to its mapping-face count.
+  std::string text = t.folder.read("scene.ase");
+  std::int64_t object_lines = line_of(text, "*MESH_NUMTVFACES") - line_of(text, "*GEOMOBJECT");
+  EXPECT_EQ(t.pump.yields, t.session.scene.nr_line2 - 3 * object_lines);
+}
+
+}  // namespace
+}  // namespace meshmill::testing
+
+namespace meshmill::testing {
+namespace {
+
+TEST(AnalysisObjects, SampleTrack) {
+  // Analysed in a copy, so the side files don't land in the source tree.
+  TestSession t;
+  std::filesystem::copy(MESHMILL_EXAMPLES, t.folder.path(),
+                        std::filesystem::copy_options::recursive);
+  t.session.scene.impo = t.folder.file("sample_track.ase");
+  analyze_scene(t.session);
+  EXPECT_EQ(t.session.window.Text_total_objects.text, "7");
+  EXPECT_EQ(t.session.window.Text_valid_objects.text, "6");
+  EXPECT_EQ(t.session.window.Text_ascsplit.text, "1");
+  EXPECT_EQ(t.session.window.Text_faces.text, "52");
+  EXPECT_EQ(t.session.window.Text_vertices.text, "40");
+  std::vector<std::string> log = log_lines(t);
+  EXPECT_NE(std::find(log.begin(), log.end(),
+                      "Error in line 678 (object 'Lamp_post') : the line indicating the number of "
+                      "mapping vertices indicates that the object has 0 mapping vertices. This "
+                      "object was skipped since it would make Pt2 crash when importing it."),
+            log.end());
+}
+
+}  // namespace
+}  // namespace meshmill::testing
