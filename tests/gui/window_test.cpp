@@ -1,9 +1,11 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
+#include <filesystem>
 #include <memory>
 
 #include "gui/main_window.h"
@@ -34,7 +36,31 @@ struct Form {
   QCheckBox* check(const char* name) { return find<QCheckBox>(name); }
   void click(const char* name) { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
   bool shown(const char* name) { return !find<QWidget>(name)->isHidden(); }
+  QString text(const char* name) { return find<QLineEdit>(name)->text(); }
+  // The sample track copied into `subfolder` (side files land beside it).
+  std::string sample(const std::string& subfolder = "tracks") {
+    std::string copy = folder.file(subfolder);
+    std::filesystem::copy(MESHMILL_EXAMPLES, copy, std::filesystem::copy_options::recursive);
+    return copy + "/sample_track.ase";
+  }
+  bool said(const std::string& text) {
+    for (const auto& message : prompt.messages) {
+      if (message.text == text) return true;
+    }
+    return false;
+  }
 };
+
+using Message = testing::ScriptedPrompt::Message;
+
+const std::string express_question =
+    "Do you want the 3dscene to be processed and converted to .asc right away after being "
+    "analyzed (sucessfully) into the final .asc files, USING THE SAME PATH AND FILENAME of the "
+    "input .ase file and the default processing settings?";
+const Message skipped_warning{
+    "Analyzing of 3d scene file finished, but certain objects will not be processed and were "
+    "skipped.",
+    16, "Warning"};
 
 }  // namespace
 
@@ -46,6 +72,11 @@ class WindowTest : public QObject {
   void check_all_enables_the_four_settings();
   void check3_hides_the_target_controls();
   void typed_object_names_reach_the_state();
+  void start_up_analyses_the_command_line_path();
+  void start_up_refuses_a_missing_path();
+  void target_choice_refuses_the_input_itself();
+  void no_second_command_while_a_pass_runs();
+  void dropped_scene_is_analysed();
   void screenshot();
 };
 
@@ -112,9 +143,110 @@ void WindowTest::typed_object_names_reach_the_state() {
   QCOMPARE(form.window.session().window.Text3.text, std::string("Box01,Box02"));
 }
 
+void WindowTest::start_up_analyses_the_command_line_path() {
+  Form form;
+  // A folder with a blank: the whole command line is the path.
+  std::string scene = form.sample("my tracks");
+  form.window.start(scene);
+  QVERIFY(form.prompt.open_requests.empty());
+  QCOMPARE(form.prompt.messages.front(), (Message{express_question, 4, "Question"}));
+  QVERIFY(form.said(skipped_warning.text));
+  QCOMPARE(form.text("Text_loadfile"), QString::fromStdString(scene));
+  QCOMPARE(form.text("Text_total_objects"), QString("7"));
+  QCOMPARE(form.text("Text_valid_objects"), QString("6"));
+  QCOMPARE(form.text("Text_ascsplit"), QString("1"));
+  QVERIFY(form.button("Target_filename")->isEnabled());
+  QVERIFY(form.button("Clear_statistics")->isEnabled());
+  QVERIFY(form.button("Open_error_log")->isEnabled());
+  QVERIFY(!form.shown("Analize_bar"));
+  QCOMPARE(form.window.cursor().shape(), Qt::ArrowCursor);
+
+  form.click("Open_error_log");
+  QCOMPARE(form.prompt.opened_documents,
+           std::vector<std::string>{form.folder.file("my tracks") + "/error_log.txt"});
+}
+
+void WindowTest::start_up_refuses_a_missing_path() {
+  Form form;
+  std::string missing = form.folder.file("nowhere.ase");
+  form.window.start(missing);
+  QCOMPARE(form.prompt.messages,
+           (std::vector<Message>{{"This file (" + missing + "doesn't exist!", 16, "Error"}}));
+  QVERIFY(form.prompt.open_requests.empty());
+  QVERIFY(form.text("Text_loadfile").isEmpty());
+  QVERIFY(!form.button("Clear_statistics")->isEnabled());
+
+  // Without a path, the start-up analyses nothing.
+  Form quiet;
+  quiet.window.start("");
+  QVERIFY(quiet.prompt.messages.empty());
+  QVERIFY(quiet.prompt.open_requests.empty());
+}
+
+void WindowTest::target_choice_refuses_the_input_itself() {
+  Form form;
+  std::string scene = form.sample();
+  form.window.start(scene);
+  std::string upper = scene.substr(0, scene.size() - 16) + "SAMPLE_TRACK.ASE";
+  form.prompt.messages.clear();
+  form.prompt.save_answers = {upper};
+  form.click("Target_filename");
+  QCOMPARE(form.prompt.messages,
+           (std::vector<Message>{
+               {"You can't overwrite the original 3d scene file from where this program will "
+                "read the information! You HAVE to choose another name or another path!",
+                16, "Error"}}));
+  QVERIFY(form.text("Text_savefile").isEmpty());
+
+  std::string target = form.folder.file("out.asc");
+  form.prompt.save_answers = {target};
+  form.click("Target_filename");
+  QCOMPARE(form.text("Text_savefile"), QString::fromStdString(target));
+  QVERIFY(std::filesystem::is_directory(form.folder.file("PIX16")));
+}
+
+void WindowTest::no_second_command_while_a_pass_runs() {
+  Form form;
+  std::string scene = form.sample();
+  form.prompt.open_answers = {scene};
+  bool bar_shown = false;
+  bool busy = false;
+  // Fires at the first yield of the analysis.
+  QTimer::singleShot(0, &form.window, [&] {
+    bar_shown = form.shown("Analize_bar") && form.shown("Label_analize");
+    busy = form.window.cursor().shape() == Qt::WaitCursor;
+    form.click("Start_process");
+    form.click("Analize_filename");
+    form.click("Check4");
+  });
+  form.click("Analize_filename");
+  QVERIFY(bar_shown);
+  QVERIFY(busy);
+  QCOMPARE(form.prompt.open_requests.size(), size_t(1));
+  QVERIFY(!form.said("You HAVE to first import a 3d scene to process!"));
+  QVERIFY(!form.check("Check4")->isChecked());
+  QCOMPARE(form.text("Text_total_objects"), QString("7"));
+}
+
+void WindowTest::dropped_scene_is_analysed() {
+  Form form;
+  std::string scene = form.sample();
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(scene))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&form.window, &enter);
+  QVERIFY(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&form.window, &drop);
+  QTRY_COMPARE(form.text("Text_loadfile"), QString::fromStdString(scene));
+  QVERIFY(form.prompt.open_requests.empty());
+  QCOMPARE(form.text("Text_total_objects"), QString("7"));
+}
+
 // Run on its own by the `screenshot` build target.
 void WindowTest::screenshot() {
   Form form;
+  form.window.start(form.sample());
   QVERIFY(form.window.grab().save(MESHMILL_SCREENSHOT));
 }
 
