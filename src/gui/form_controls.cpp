@@ -62,24 +62,16 @@ class FormBuilder {
   explicit FormBuilder(const WindowState& initial) : initial_(initial) {}
 
   QPushButton* button(Button WindowState::*member, const char* name) {
-    auto* widget = new QPushButton(qt((initial_.*member).caption));
-    name_and_keep(widget, name);
-    controls.buttons.emplace_back(member, widget);
-    return widget;
+    return bind(controls.buttons, new QPushButton(caption(member)), member, name, nullptr);
   }
   QCheckBox* check_box(CheckBox WindowState::*member, const char* name, const char* tip) {
-    auto* widget = new QCheckBox(qt((initial_.*member).caption));
-    name_and_keep(widget, name, tip);
-    controls.check_boxes.emplace_back(member, widget);
-    return widget;
+    return bind(controls.check_boxes, new QCheckBox(caption(member)), member, name, tip);
   }
   QLineEdit* line_edit(TextBox WindowState::*member, const char* name, const char* tip,
                        bool read_only = true) {
     auto* widget = new QLineEdit;
     widget->setReadOnly(read_only);
-    name_and_keep(widget, name, tip);
-    controls.text_boxes.emplace_back(member, widget);
-    return widget;
+    return bind(controls.text_boxes, widget, member, name, tip);
   }
   QPlainTextEdit* text_area(TextBox WindowState::*member, const char* name) {
     auto* widget = new QPlainTextEdit;
@@ -87,31 +79,35 @@ class FormBuilder {
     widget->setTabChangesFocus(true);
     int rows = widget->fontMetrics().lineSpacing() * 3;
     widget->setMinimumHeight(rows + 2 * widget->frameWidth() + 8);
-    name_and_keep(widget, name);
-    controls.text_boxes.emplace_back(member, widget);
-    return widget;
+    return bind(controls.text_boxes, widget, member, name, nullptr);
   }
   QLabel* label(Label WindowState::*member, const char* name, const char* tip = nullptr) {
-    auto* widget = new QLabel(qt((initial_.*member).caption));
-    name_and_keep(widget, name, tip);
-    controls.labels.emplace_back(member, widget);
-    return widget;
+    return bind(controls.labels, new QLabel(caption(member)), member, name, tip);
   }
   QProgressBar* bar(ProgressBar WindowState::*member, const char* name) {
     auto* widget = new QProgressBar;
     widget->setTextVisible(false);
-    name_and_keep(widget, name, bar_hint);
-    controls.bars.emplace_back(member, widget);
-    return widget;
+    return bind(controls.bars, widget, member, name, bar_hint);
   }
 
   FormControls controls;
 
  private:
-  void name_and_keep(QWidget* widget, const char* name, const char* tip = nullptr) {
+  template <class State>
+  QString caption(State WindowState::*member) const {
+    return qt((initial_.*member).caption);
+  }
+
+  // Names the widget after its control, gives it its hint and binds it to its state.
+  template <class State, class Stored, class Widget>
+  static Widget* bind(std::vector<std::pair<State WindowState::*, Stored*>>& bindings,
+                      Widget* widget, State WindowState::*member, const char* name,
+                      const char* tip) {
     widget->setObjectName(name);
     if (tip) widget->setToolTip(hint(tip));
     keep_room_when_hidden(widget);
+    bindings.emplace_back(member, widget);
+    return widget;
   }
 
   const WindowState& initial_;
