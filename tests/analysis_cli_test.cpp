@@ -1,12 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
-
 #include "support/ase_builder.h"
+#include "support/cli_run.h"
 #include "support/temp_folder.h"
 
 // Runs the built program through the POSIX shell.
@@ -14,21 +9,6 @@
 
 namespace meshmill::testing {
 namespace {
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun run_cli(const TempFolder& folder, const std::string& args) {
-  std::string command = std::string("\"") + MESHMILL_CLI + "\" " + args + " >\"" +
-                        folder.file("out.txt") + "\" 2>\"" + folder.file("err.txt") +
-                        "\" </dev/null";
-  int raw = std::system(command.c_str());
-  int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return {status, folder.read("out.txt"), folder.read("err.txt")};
-}
 
 const std::string question_line =
     "Question: Do you want the 3dscene to be processed and converted to .asc right away after "

@@ -109,11 +109,17 @@ TEST(AnalysisDriver, ASecondAnalysisAsksFirst) {
 }
 
 TEST(AnalysisDriver, ExpressModeHandsOverOnlyAfterACleanAnalysis) {
-  // Yes to the question: no closing message, the processing runs, express ends at 0.
+  // Yes to the question: no closing message, the processing runs and ends the
+  // program, express ends at 0.
   TestSession clean;
   clean.prompt.answers = {answer::yes};
   analyse_text(clean, ase_scene(boxes(2)));
-  EXPECT_EQ(clean.prompt.messages, (Messages{{express_question, 4, "Question"}}));
+  EXPECT_EQ(clean.prompt.messages,
+            (Messages{{express_question, 4, "Question"},
+                      {"Finished exporting of the imported 3d scene file ! DON'T forget to "
+                       "optimize the object in plaything2 !!",
+                       64, "Finished"}}));
+  EXPECT_TRUE(clean.session.quit_requested);
   EXPECT_EQ(clean.session.scene.express, 0);
   EXPECT_EQ(clean.session.scene.file_loaded, 1);
   EXPECT_TRUE(clean.session.scene.impo.empty());

@@ -43,6 +43,14 @@ bool begins_with_lower(std::string_view line, std::string_view expected) {
   return begins_with_folded(line, expected, ascii_lower);
 }
 
+bool equal_ignoring_case(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (ascii_lower(a[i]) != ascii_lower(b[i])) return false;
+  }
+  return true;
+}
+
 std::size_t find_at(std::string_view line, std::string_view text, std::size_t start) {
   if (start == 0) start = 1;
   if (start > line.size() + 1) return 0;

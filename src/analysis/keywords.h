@@ -16,6 +16,9 @@ bool begins_with_upper(std::string_view line, std::string_view expected);
 // The line's first characters, lower-cased, equal `expected` (given in lower case).
 bool begins_with_lower(std::string_view line, std::string_view expected);
 
+// The two texts are equal when ASCII letters are compared without regard to case.
+bool equal_ignoring_case(std::string_view a, std::string_view b);
+
 // 1-based position of `text` in `line`, searching from the 1-based `start`; 0 when absent.
 std::size_t find_at(std::string_view line, std::string_view text, std::size_t start = 1);
 

@@ -37,6 +37,12 @@ class TextGrid {
 inline constexpr const char* empty_material = "[{empty material}]";
 inline constexpr const char* empty_material_entry = "[{empty material}] , [{empty material}]";
 
+// An object the processing left out, and why (for the user; UTF-8).
+struct SkippedObject {
+  std::string name;  // Windows-1252, as in the scene
+  std::string reason;
+};
+
 // The state the analysis hands to the processing, and that both passes share.
 // Paths are UTF-8; texts taken from the scene (names, material entries) are
 // Windows-1252 bytes.
@@ -84,6 +90,8 @@ struct SceneState {
   std::int64_t curr_splitasc = 0;
   int object_mapped = 0;
   std::int64_t mat_ref = 0;
+  std::vector<SkippedObject> skipped_objects;  // objects of the last run left out, and why
+  std::vector<std::string> processed_files;    // files the last run wrote (UTF-8 paths)
 };
 
 }  // namespace meshmill

@@ -25,6 +25,7 @@ class CliSession {
 
   Session& session() { return session_; }
   const ConsolePrompt& prompt() const { return prompt_; }
+  ConsolePrompt& prompt() { return prompt_; }
   const RecordingFileSystem& files() const { return files_; }
   // The created file named `name` that is still on disk, "" when there is none.
   std::string created_file_left(const std::string& name);

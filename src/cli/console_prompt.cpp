@@ -25,6 +25,12 @@ int ConsolePrompt::message_box(const std::string& text, int style, const std::st
     std::fputc('\n', out_);
     return answer::ok;
   }
+  for (const auto& [question, preset] : presets_) {
+    if (question == text) {
+      std::fputc('\n', out_);
+      return preset;
+    }
+  }
   if (policy_ != QuestionPolicy::ask_on_terminal) {
     std::fputc('\n', out_);
     return policy_ == QuestionPolicy::yes_for_all ? answer::yes : answer::no;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/prompt_service.h"
@@ -39,6 +40,12 @@ class ConsolePrompt : public PromptService {
   std::optional<std::string> save_file(const FileDialog& dialog) override;
   void open_document(const std::string& path) override;
 
+  // Answers the question whose text is `question` with `answer`, whatever
+  // the policy; the question is still shown and recorded.
+  void preset_answer(const std::string& question, int answer) {
+    presets_.push_back({question, answer});
+  }
+
   // Every message box of the run, in order.
   const std::vector<ShownMessage>& messages() const { return messages_; }
 
@@ -49,6 +56,7 @@ class ConsolePrompt : public PromptService {
   std::FILE* out_;
   std::FILE* in_;
   std::vector<ShownMessage> messages_;
+  std::vector<std::pair<std::string, int>> presets_;
 };
 
 }  // namespace meshmill

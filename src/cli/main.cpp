@@ -18,6 +18,10 @@ struct Command {
 constexpr Command commands[] = {
     {"analyze", "analyze SCENE [--json]   check a scene and show its statistics",
      meshmill::run_analyze},
+    {"convert",
+     "convert SCENE [-o TARGET.asc] [OPTIONS]   analyse a scene and write the files Plaything2 "
+     "imports",
+     meshmill::run_convert},
 };
 
 void print_help(std::FILE* out) {

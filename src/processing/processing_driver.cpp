@@ -1,8 +1,90 @@
 #include "processing/processing_driver.h"
 
+#include "platform/paths.h"
+#include "processing/asc_scene_pass.h"
+#include "processing/ase_scene_pass.h"
+#include "processing/file_failure.h"
+#include "processing/processing_finish.h"
+#include "processing/processing_paths.h"
+
 namespace meshmill {
 
-// Placeholder until the processing driver lands.
-void start_process(Session&) {}
+namespace {
+
+// The target beside the input, of the input's name. False when the user
+// declines to overwrite an existing one.
+bool derive_target(Session& session) {
+  SceneState& scene = session.scene;
+  WindowState& window = session.window;
+  const std::string& input = window.Text_loadfile.text;
+  scene.fich_dest = join_path(parent_folder(input), base_name(input) + ".asc");
+  scene.pix16_dest = join_path(parent_folder(input), "PIX16");
+  if (!session.fs.folder_exists(scene.pix16_dest)) session.fs.create_folder(scene.pix16_dest);
+
+  if (window.Check4.ticked() || !session.fs.file_exists(scene.fich_dest)) return true;
+  int answer = session.prompt.message_box(
+      "There is already a .asc file with the same name of the final project indicated. Do you "
+      "want to overwrite it?",
+      style::yes_no, "Warning");
+  if (answer != answer::no) return true;
+  session.prompt.message_box(
+      "Then you must choose another target filename or path (the 3d scene is still ready to "
+      "process, just choose another name)",
+      style::information_icon, "Warning");
+  window.Check3.value = 0;
+  window.Target_filename.visible = true;
+  window.Text_savefile.visible = true;
+  return false;
+}
+
+// The scratch file beside the input takes the place of the error log stream.
+bool open_scratch(Session& session) {
+  std::string path = join_path(input_folder(session), "testfile.txt");
+  session.fs.remove_file(path);
+  std::string why;
+  auto scratch = session.fs.create(path, CreateMode::direct, &why);
+  if (!scratch) {
+    report_file_failure(session, path, why);
+    return false;
+  }
+  session.scene.logerrors = std::move(scratch);
+  return true;
+}
+
+}  // namespace
+
+void start_process(Session& session) {
+  SceneState& scene = session.scene;
+  WindowState& window = session.window;
+  if (scene.file_loaded == 0) {
+    session.prompt.message_box("You HAVE to first import a 3d scene to process!", style::error_icon,
+                               "Error");
+    return;
+  }
+  // Express mode derives the target like the box does: it never has a chosen one.
+  bool derived = window.Check3.ticked() || scene.express == 1;
+  if (derived && !derive_target(session)) return;
+  if (!derived && window.Text_savefile.text.empty()) {
+    session.prompt.message_box(
+        "You HAVE to choose a target filename before processing this 3d scene !", style::error_icon,
+        "Error");
+    return;
+  }
+  window.Open_error_log.enabled = false;
+  scene.skipped_objects.clear();
+  scene.processed_files.clear();
+  if (!open_scratch(session)) {
+    abandon_processing(session);
+    return;
+  }
+
+  if (scene.file_type == "ase") {
+    process_ase_scene(session);
+  } else if (scene.file_type == "asc") {
+    process_asc_scene(session);
+  } else {
+    finish_processing(session, FinishEntry::any_input);
+  }
+}
 
 }  // namespace meshmill

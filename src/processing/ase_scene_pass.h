@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/session.h"
+
+namespace meshmill {
+
+// Processes an ASE scene: every object through the filter into the .asc
+// files, then the material file and the finish.
+void process_ase_scene(Session& session);
+
+}  // namespace meshmill

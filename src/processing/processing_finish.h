@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/session.h"
+
+namespace meshmill {
+
+// The last question of a run; Yes saves three options and ends the program.
+inline constexpr const char* close_question =
+    "Finished exporting of the imported 3d scene file ! Finished exporting of the imported 3d "
+    "scene file ! DON'T forget to optimize the object in plaything2 !! Do you want the program "
+    "to close itself immediatly ?";
+
+enum class FinishEntry {
+  ase_input,  // from the material warnings on: the .asc and .mat files are written
+  any_input   // from the tidying of the scratch file on: the input's pass restored the window
+};
+
+// The end of a processing run: the material warnings (ASE), the tidying of
+// the side files, the list of objects left out, "Finished", and the end of
+// the program in express mode or when the user asks for it.
+void finish_processing(Session& session, FinishEntry entry);
+
+// Ends a run that a file failure stopped: side files tidied and the window
+// restored, without "Finished".
+void abandon_processing(Session& session);
+
+}  // namespace meshmill

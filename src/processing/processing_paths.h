@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "app/session.h"
+
+namespace meshmill {
+
+// The folder of the input scene as the window shows it; the side files
+// (error log, special materials, scratch file) live there.
+std::string input_folder(const Session& session);
+// The material file beside the target: its last three characters become "mat".
+std::string material_file_path(const std::string& fich_dest);
+
+}  // namespace meshmill

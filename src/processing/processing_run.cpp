@@ -1,0 +1,57 @@
+#include "processing/processing_run.h"
+
+#include <algorithm>
+
+#include "processing/file_failure.h"
+#include "processing/processing_finish.h"
+
+namespace meshmill {
+
+bool open_processing_run(Session& session, ProcessingRun& run) {
+  SceneState& scene = session.scene;
+  WindowState& window = session.window;
+  run.split = window.Check_all.ticked() || window.Check_splitasc.ticked();
+  run.flips.axis_flip = window.Check_all.ticked() || window.Check_flip3daxis.ticked();
+  run.flips.texture_flip = window.Check_all.ticked() || window.Check_vtextures.ticked();
+
+  window.pointer = MousePointer::busy;
+  window.Label_analize.visible = true;
+  window.Process_bar.set_range(1, scene.nr_line2);
+  window.Process_bar.visible = true;
+  scene.valid_objects = 0;
+  scene.curr_splitasc = 1;
+
+  const std::int64_t files_required = std::max<std::int64_t>(scene.scene_stats[3], 1);
+  if (files_required >= 2 && !run.split) {
+    session.prompt.message_box(
+        "Without choosing to divid the final .asc, 3d scenes with more than 255 valid objects, "
+        "Pt2 will only import 255 objects for a single .asc file, unless you aren't using this "
+        ".asc file to import yet into Playthingt2...",
+        style::warning_icon, "Warning");
+  }
+  std::vector<std::string> paths = run.split && files_required >= 2
+                                       ? SplitOutputs::split_names(scene.fich_dest, files_required)
+                                       : std::vector<std::string>{scene.fich_dest};
+  if (!run.outputs.create(session, paths)) {
+    abandon_processing(session);
+    return false;
+  }
+
+  std::string why;
+  auto input = session.fs.open_read(scene.fich, &why);
+  if (!input) {
+    report_read_failure(session, scene.fich, why);
+    abandon_processing(session);
+    return false;
+  }
+  run.input = std::make_unique<LineReader>(std::move(input));
+  return true;
+}
+
+void count_written_object(Session& session, const ProcessingRun& run) {
+  SceneState& scene = session.scene;
+  ++scene.valid_objects;
+  if (run.split && scene.valid_objects == scene.curr_splitasc * 255) ++scene.curr_splitasc;
+}
+
+}  // namespace meshmill

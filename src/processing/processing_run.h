@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+
+#include "analysis/line_reader.h"
+#include "app/session.h"
+#include "processing/asc_writer.h"
+#include "processing/split_outputs.h"
+
+namespace meshmill {
+
+// What one pass over the input shares with the object writers: the options
+// in force, the .asc files and the input.
+struct ProcessingRun {
+  bool split = false;  // one file per 255 objects
+  FlipOptions flips;
+  SplitOutputs outputs;
+  std::unique_ptr<LineReader> input;
+};
+
+// The opening of a pass over the input: busy window, counters, the warning
+// about one file for many objects, the .asc files and the input. False when
+// a file failed; the user has been told and the run abandoned.
+bool open_processing_run(Session& session, ProcessingRun& run);
+
+// Counts a written object; after every 255 of them the next goes into the next file.
+void count_written_object(Session& session, const ProcessingRun& run);
+
+}  // namespace meshmill

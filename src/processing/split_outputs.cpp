@@ -1,0 +1,67 @@
+#include "processing/split_outputs.h"
+
+#include <algorithm>
+
+#include "processing/file_failure.h"
+
+namespace meshmill {
+
+std::vector<std::string> SplitOutputs::split_names(const std::string& target, std::int64_t count) {
+  std::string base = target.substr(0, target.size() < 4 ? 0 : target.size() - 4);
+  std::vector<std::string> names;
+  for (std::int64_t i = 1; i <= count; ++i) {
+    names.push_back(base + "_0" + std::to_string(i) + ".asc");
+  }
+  return names;
+}
+
+bool SplitOutputs::create(Session& session, const std::vector<std::string>& paths) {
+  paths_ = paths;
+  files_.clear();
+  for (const std::string& path : paths_) {
+    std::string why;
+    auto file = session.fs.create(path, CreateMode::replace_when_complete, &why);
+    if (!file) {
+      files_.clear();
+      report_file_failure(session, path, why);
+      return false;
+    }
+    files_.push_back(std::move(file));
+  }
+  return true;
+}
+
+OutputFile& SplitOutputs::file(std::int64_t n) {
+  std::int64_t last = static_cast<std::int64_t>(files_.size());
+  return *files_[static_cast<std::size_t>(std::clamp<std::int64_t>(n, 1, last) - 1)];
+}
+
+bool SplitOutputs::report_failure(Session& session) {
+  for (std::size_t i = 0; i < files_.size(); ++i) {
+    if (files_[i]->failed()) {
+      report_file_failure(session, paths_[i], files_[i]->error());
+      return true;
+    }
+  }
+  return false;
+}
+
+bool SplitOutputs::close_all(Session& session) {
+  // Nothing moves into place when any file already failed.
+  if (report_failure(session)) {
+    files_.clear();
+    return false;
+  }
+  for (std::size_t i = 0; i < files_.size(); ++i) {
+    if (!files_[i]->close()) {
+      report_failure(session);
+      files_.clear();
+      return false;
+    }
+    session.scene.processed_files.push_back(paths_[i]);
+  }
+  files_.clear();
+  return true;
+}
+
+}  // namespace meshmill
