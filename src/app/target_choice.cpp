@@ -1,22 +1,11 @@
 #include "app/target_choice.h"
 
+#include "analysis/keywords.h"
 #include "platform/paths.h"
 
 namespace meshmill {
 
 namespace {
-
-char ascii_lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equal_ignoring_case(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (ascii_lower(a[i]) != ascii_lower(b[i])) return false;
-  }
-  return true;
-}
 
 bool names_no_file(const std::string& path) {
   return path.empty() || (base_name(path).empty() && extension(path).empty());
@@ -25,32 +14,36 @@ bool names_no_file(const std::string& path) {
 }  // namespace
 
 void choose_target(Session& session) {
-  SceneState& scene = session.scene;
   FileDialog dialog;
   dialog.title = "Please indicate location and filename of final processed asc file(s)...";
   dialog.filter = "3D studio ASCII Mesh file (*.asc)|*.asc";
-  dialog.start_folder = parent_folder(scene.fich);
+  dialog.start_folder = parent_folder(session.scene.fich);
   dialog.overwrite_prompt = true;
   std::optional<std::string> chosen = session.prompt.save_file(dialog);
   if (!chosen) return;
-  const std::string& path = *chosen;
+  accept_target(session, *chosen);
+}
+
+bool accept_target(Session& session, const std::string& path) {
+  SceneState& scene = session.scene;
   if (names_no_file(path)) {
     session.prompt.message_box("No filename choosed or entered, cancelling operation.",
                                style::error_icon, "Warning");
-    return;
+    return false;
   }
   if (equal_ignoring_case(path, scene.fich)) {
     session.prompt.message_box(
         "You can't overwrite the original 3d scene file from where this program will read the "
         "information! You HAVE to choose another name or another path!",
         style::error_icon, "Error");
-    return;
+    return false;
   }
   scene.fich_dest = path;
   session.window.Text_savefile.text = path;
   scene.pix16_dest = join_path(parent_folder(path), "PIX16");
   // A folder that can't be created is reported by the writer that needs it.
   if (!session.fs.folder_exists(scene.pix16_dest)) session.fs.create_folder(scene.pix16_dest);
+  return true;
 }
 
 }  // namespace meshmill

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "app/session.h"
 
 namespace meshmill {
@@ -8,5 +10,10 @@ namespace meshmill {
 // the target .asc and prepares the PIX16 folder beside it. Refusals leave the
 // previous target as it was.
 void choose_target(Session& session);
+
+// The checks and settings of the target choice for a path already chosen (the
+// dialog's answer, or a path given to the command-line tool). False when it is
+// refused with a message.
+bool accept_target(Session& session, const std::string& path);
 
 }  // namespace meshmill

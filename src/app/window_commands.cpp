@@ -1,6 +1,7 @@
 #include "app/window_commands.h"
 
 #include "analysis/analysis_driver.h"
+#include "analysis/keywords.h"
 #include "app/clear_statistics.h"
 #include "app/options.h"
 #include "app/window_rules.h"
@@ -51,10 +52,7 @@ void analyze_dropped_scene(Session& session, const std::string& path) {
 
 bool is_scene_file(const std::string& path) {
   std::string type = extension(path);
-  for (char& c : type) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return type == "ase" || type == "asc";
+  return equal_ignoring_case(type, "ase") || equal_ignoring_case(type, "asc");
 }
 
 void close_window(Session& session) {

@@ -3,6 +3,7 @@
 
 #include "analysis/analysis_driver.h"
 #include "analysis/keywords.h"
+#include "app/target_choice.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
@@ -138,29 +139,6 @@ void apply_settings(const ConvertOptions& o, WindowState& w) {
   w.Text3.text = o.only;
 }
 
-// The window's target choice with a given path. False when it is refused.
-bool choose_target(Session& session, const std::string& target) {
-  if (target.empty()) {
-    session.prompt.message_box("No filename choosed or entered, cancelling operation.",
-                               style::error_icon, "Warning");
-    return false;
-  }
-  if (equal_ignoring_case(target, session.scene.fich)) {
-    session.prompt.message_box(
-        "You can't overwrite the original 3d scene file from where this program will read the "
-        "information! You HAVE to choose another name or another path!",
-        style::error_icon, "Error");
-    return false;
-  }
-  session.scene.fich_dest = target;
-  session.window.Text_savefile.text = target;
-  session.scene.pix16_dest = join_path(parent_folder(target), "PIX16");
-  if (!session.fs.folder_exists(session.scene.pix16_dest)) {
-    session.fs.create_folder(session.scene.pix16_dest);
-  }
-  return true;
-}
-
 bool finished(const CliSession& cli) {
   for (const auto& message : cli.prompt().messages()) {
     if (message.title == "Finished" && message.text.starts_with("Finished exporting")) return true;
@@ -220,7 +198,7 @@ int run_convert(const std::vector<std::string>& args) {
   if (session.scene.file_loaded == 1) {
     bool target_ok = true;
     if (options.have_target) {
-      target_ok = choose_target(session, options.target);
+      target_ok = accept_target(session, options.target);
     } else {
       session.window.Check3.value = 1;
     }

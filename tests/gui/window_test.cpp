@@ -77,6 +77,7 @@ class WindowTest : public QObject {
   void target_choice_refuses_the_input_itself();
   void no_second_command_while_a_pass_runs();
   void dropped_scene_is_analysed();
+  void analyse_then_process_through_the_buttons();
   void screenshot();
 };
 
@@ -241,6 +242,42 @@ void WindowTest::dropped_scene_is_analysed() {
   QTRY_COMPARE(form.text("Text_loadfile"), QString::fromStdString(scene));
   QVERIFY(form.prompt.open_requests.empty());
   QCOMPARE(form.text("Text_total_objects"), QString("7"));
+}
+
+void WindowTest::analyse_then_process_through_the_buttons() {
+  Form form;
+  std::string scene = form.sample();
+  std::string tracks = form.folder.file("tracks");
+  form.prompt.open_answers = {scene};
+  form.click("Analize_filename");
+  QCOMPARE(form.prompt.open_requests.size(), size_t(1));
+  QCOMPARE(form.prompt.open_requests[0].title,
+           std::string("Please choose the 3d scene file you want to import in Plaything2..."));
+  QCOMPARE(form.prompt.messages.front(), (Message{express_question, 4, "Question"}));
+  QCOMPARE(form.prompt.messages.back(), skipped_warning);
+  QCOMPARE(form.text("Text_valid_objects"), QString("6"));
+
+  std::filesystem::create_directory(form.folder.file("out"));
+  std::string target = form.folder.file("out") + "/level.asc";
+  form.prompt.save_answers = {target};
+  form.click("Target_filename");
+  QCOMPARE(form.text("Text_savefile"), QString::fromStdString(target));
+
+  form.prompt.messages.clear();
+  form.click("Start_process");
+  QCOMPARE(form.prompt.messages.back(),
+           (Message{"Finished exporting of the imported 3d scene file ! Finished exporting of the "
+                    "imported 3d scene file ! DON'T forget to optimize the object in plaything2 "
+                    "!! Do you want the program to close itself immediatly ?",
+                    4, "Finished"}));
+  QVERIFY(form.window.isVisible());
+  QVERIFY(!form.shown("Process_bar"));
+  QCOMPARE(form.window.cursor().shape(), Qt::ArrowCursor);
+  QVERIFY(form.folder.exists("out/level.asc"));
+  QVERIFY(form.folder.exists("tracks/error_log.txt"));  // it holds the skipped object
+  QVERIFY(!form.folder.exists("tracks/testfile.txt"));
+  std::string asc = form.folder.read("out/level.asc");
+  QVERIFY(asc.find("Named object: \"") != std::string::npos);
 }
 
 // Run on its own by the `screenshot` build target.
