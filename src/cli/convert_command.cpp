@@ -8,8 +8,10 @@
 #include "cli/commands.h"
 #include "cli/json_writer.h"
 #include "cli/scene_report.h"
+#include "cli/texture_options.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
+#include "platform/process.h"
 #include "processing/processing_driver.h"
 #include "processing/processing_finish.h"
 
@@ -42,7 +44,9 @@ constexpr const char* convert_help =
     "  --json             write one JSON object to standard output: the members of\n"
     "                     'analyze --json', outputs (the files written) and skipped\n"
     "                     [{name, reason}] (objects left out)\n"
-    "  --help             show this help\n"
+    "  --help             show this help\n";
+
+constexpr const char* convert_help_end =
     "\n"
     "Every message box goes to standard error as one line \"Title: text\";\n"
     "standard output lists the files written, one a line.\n"
@@ -64,6 +68,7 @@ struct ConvertOptions {
   bool no_split = false, no_axis_flip = false, no_texture_flip = false, no_mat = false;
   bool one_sided = false, white = false, overwrite = false, yes = false, json = false;
   std::string only;
+  TextureOptions textures;
 };
 
 bool fail(const char* text, const std::string& detail = std::string()) {
@@ -103,7 +108,7 @@ bool parse(const std::vector<std::string>& args, ConvertOptions& o) {
         is_flag = true;
       }
     }
-    if (is_flag) continue;
+    if (is_flag || o.textures.take(arg)) continue;
     if (arg == "-o" || arg == "--only") {
       if (i + 1 == args.size()) return fail("a value is missing after ", arg);
       (arg == "-o" ? o.target : o.only) = args[++i];
@@ -137,6 +142,7 @@ void apply_settings(const ConvertOptions& o, WindowState& w) {
   if (o.white) w.Check6.value = 1;
   if (o.overwrite) w.Check4.value = 1;
   w.Text3.text = o.only;
+  o.textures.apply(w);
 }
 
 bool finished(const CliSession& cli) {
@@ -176,6 +182,8 @@ int run_convert(const std::vector<std::string>& args) {
   for (const auto& arg : args) {
     if (arg == "--help" || arg == "-h") {
       std::fputs(convert_help, stdout);
+      std::fputs(texture_options_help, stdout);
+      std::fputs(convert_help_end, stdout);
       return exit_status::done;
     }
   }
@@ -185,6 +193,7 @@ int run_convert(const std::vector<std::string>& args) {
     return exit_status::usage;
   }
   CliSession cli(choose_question_policy(options.yes));
+  cli.prompt().ask_inputs_on_terminal(stdin_is_terminal());
   cli.prompt().preset_answer(express_question, answer::no);
   // The program ends with the command anyway; Yes would save the window's options.
   cli.prompt().preset_answer(close_question, answer::no);
