@@ -265,15 +265,17 @@ void WindowTest::analyse_then_process_through_the_buttons() {
 
   form.prompt.messages.clear();
   form.click("Start_process");
-  QCOMPARE(form.prompt.messages.back(),
-           (Message{"Finished exporting of the imported 3d scene file ! Finished exporting of the "
-                    "imported 3d scene file ! DON'T forget to optimize the object in plaything2 "
-                    "!! Do you want the program to close itself immediatly ?",
-                    4, "Finished"}));
+  QCOMPARE(form.prompt.messages,
+           (std::vector<Message>{
+               {"Finished exporting of the imported 3d scene file ! Finished exporting of the "
+                "imported 3d scene file ! DON'T forget to optimize the object in plaything2 "
+                "!! Do you want the program to close itself immediatly ?",
+                4, "Finished"}}));
   QVERIFY(form.window.isVisible());
   QVERIFY(!form.shown("Process_bar"));
   QCOMPARE(form.window.cursor().shape(), Qt::ArrowCursor);
   QVERIFY(form.folder.exists("out/level.asc"));
+  QVERIFY(form.folder.exists("out/level.mat"));
   QVERIFY(form.folder.exists("tracks/error_log.txt"));  // it holds the skipped object
   QVERIFY(!form.folder.exists("tracks/testfile.txt"));
   std::string asc = form.folder.read("out/level.asc");
