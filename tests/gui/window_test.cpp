@@ -286,6 +286,8 @@ void WindowTest::analyse_then_process_through_the_buttons() {
 void WindowTest::screenshot() {
   Form form;
   form.window.start(form.sample());
+  form.prompt.save_answers = {form.folder.file("tracks") + "/level.asc"};
+  form.click("Target_filename");
   QVERIFY(form.window.grab().save(MESHMILL_SCREENSHOT));
 }
 
