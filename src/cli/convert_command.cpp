@@ -22,11 +22,14 @@ namespace {
 constexpr const char* convert_help =
     "Usage: meshmill-cli convert SCENE [-o TARGET.asc] [OPTIONS]\n"
     "\n"
-    "Analyses SCENE as 'meshmill-cli analyze' does, then processes it as the\n"
-    "window's \"Start Process\": the .asc files (split at 255 objects), the .mat\n"
-    "file, the placeholder pixelmaps in PIX16 beside the target, and the side\n"
-    "files beside SCENE. Without -o the target is SCENE's name with the extension\n"
-    ".asc, beside it. Settings start as the window's first start.\n"
+    "Analyses SCENE (.ase or .asc) as 'meshmill-cli analyze' does, then processes\n"
+    "it as the window's \"Start Process\": the .asc files (split at 255 objects),\n"
+    "the .mat file, the placeholder pixelmaps in PIX16 beside the target, and the\n"
+    "side files beside SCENE. Without -o the target is SCENE's name with the\n"
+    "extension .asc, beside it; an .asc SCENE needs -o. Settings start as the\n"
+    "window's first start. An .asc SCENE is re-written (split, axis flip) without\n"
+    "texture flip, material file or object filter, and only when its analysis\n"
+    "found no faulty object.\n"
     "\n"
     "Options:\n"
     "  -o TARGET.asc      the target (\"_01\", \"_02\", ... are added when split)\n"
@@ -123,6 +126,10 @@ bool parse(const std::vector<std::string>& args, ConvertOptions& o) {
     }
   }
   if (!have_scene) return fail("which scene? (SCENE missing)");
+  // The target named after the input would be the input itself.
+  if (!o.have_target && ends_with_asc(o.scene)) {
+    return fail("an .asc scene needs its target: -o TARGET.asc");
+  }
   if (o.have_target && !o.target.empty() && !ends_with_asc(o.target)) {
     return fail("the target must be an .asc file: ", o.target);
   }
@@ -207,7 +214,8 @@ int run_convert(const std::vector<std::string>& args) {
   if (session.scene.file_loaded == 1) {
     bool target_ok = true;
     if (options.have_target) {
-      target_ok = accept_target(session, options.target);
+      // As in the window: no target for an .asc input with faulty objects.
+      target_ok = session.window.Target_filename.enabled && accept_target(session, options.target);
     } else {
       session.window.Check3.value = 1;
     }
