@@ -62,6 +62,19 @@ const Message skipped_warning{
     "skipped.",
     16, "Warning"};
 
+// One object of three vertices and one face, as the ASC writer writes it.
+constexpr const char* small_asc =
+    "Named object: \"Box01\"\r\n"
+    "Tri-mesh, Vertices: 3     Faces: 1\r\n"
+    "Vertex list:\r\n"
+    "Vertex 0:  X:0.0     Y:0.0     Z:0.0\r\n"
+    "Vertex 1:  X:1.0     Y:0.0     Z:0.0\r\n"
+    "Vertex 2:  X:0.0     Y:1.0     Z:0.0\r\n"
+    "Face list:\r\n"
+    "Face 0:    A:0 B:1 C:2 AB:1 BC:1 CA:1\r\n"
+    "Smoothing:  1\r\n"
+    "\r\n";
+
 }  // namespace
 
 class WindowTest : public QObject {
@@ -77,6 +90,7 @@ class WindowTest : public QObject {
   void target_choice_refuses_the_input_itself();
   void no_second_command_while_a_pass_runs();
   void dropped_scene_is_analysed();
+  void check_all_after_an_asc_input();
   void analyse_then_process_through_the_buttons();
   void screenshot();
 };
@@ -280,6 +294,17 @@ void WindowTest::analyse_then_process_through_the_buttons() {
   QVERIFY(!form.folder.exists("tracks/testfile.txt"));
   std::string asc = form.folder.read("out/level.asc");
   QVERIFY(asc.find("Named object: \"") != std::string::npos);
+}
+
+void WindowTest::check_all_after_an_asc_input() {
+  Form form;
+  form.window.start(form.folder.write("level.asc", small_asc));
+  QCOMPARE(form.text("Text_total_objects"), QString("1"));
+  form.click("Check_all");
+  QVERIFY(form.check("Check_splitasc")->isEnabled());
+  QVERIFY(form.check("Check_flip3daxis")->isEnabled());
+  QVERIFY(!form.check("Check_createmat")->isEnabled());
+  QVERIFY(!form.check("Check_vtextures")->isEnabled());
 }
 
 // Run on its own by the `screenshot` build target.
