@@ -34,6 +34,8 @@ void set_reason(std::string* why, const std::string& reason) {
   if (why) *why = reason;
 }
 
+constexpr const char* not_regular_reason = "It is not a regular file (a device or a pipe)";
+
 bool report(const std::error_code& error, std::string* why) {
   if (error) set_reason(why, error.message());
   return !error;
@@ -137,6 +139,10 @@ class NativeFileSystem : public FileSystem {
     std::error_code error;
     return stdfs::is_regular_file(to_path(path), error);
   }
+  bool entry_exists(const std::string& path) override {
+    std::error_code error;
+    return stdfs::exists(to_path(path), error);
+  }
   bool folder_exists(const std::string& path) override {
     std::error_code error;
     return stdfs::is_directory(to_path(path), error);
@@ -150,6 +156,10 @@ class NativeFileSystem : public FileSystem {
   std::unique_ptr<InputStream> open_read(const std::string& path, std::string* why) override {
     if (folder_exists(path)) {
       set_reason(why, std::make_error_code(std::errc::is_a_directory).message());
+      return nullptr;
+    }
+    if (entry_exists(path) && !file_exists(path)) {
+      set_reason(why, not_regular_reason);
       return nullptr;
     }
     std::FILE* file = open_file(path, "rb");
@@ -226,6 +236,8 @@ class NativeFileSystem : public FileSystem {
 
 }  // namespace
 
-std::unique_ptr<FileSystem> make_native_file_system() { return std::make_unique<NativeFileSystem>(); }
+std::unique_ptr<FileSystem> make_native_file_system() {
+  return std::make_unique<NativeFileSystem>();
+}
 
 }  // namespace meshmill

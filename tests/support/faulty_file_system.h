@@ -10,7 +10,9 @@
 namespace meshmill::testing {
 
 // The real file system with injected failures: opening for reading, reading
-// past a number of bytes, or creating a file of a given name.
+// past a number of bytes, creating a file of a given name, writing past a
+// number of bytes into a file of a given name (a full disk), copying or
+// renaming files.
 class FaultyFileSystem : public ForwardingFileSystem {
  public:
   using ForwardingFileSystem::ForwardingFileSystem;
@@ -18,6 +20,10 @@ class FaultyFileSystem : public ForwardingFileSystem {
   bool fail_open = false;
   long fail_read_after = -1;  // bytes served before reads fail; -1 never
   std::string fail_create;    // file name whose creation fails
+  std::string fail_write;     // file name whose writes fail after fail_write_after bytes
+  long fail_write_after = 0;
+  bool fail_copy = false;
+  bool fail_rename = false;
   std::string reason = "Permission denied";
 
   std::unique_ptr<InputStream> open_read(const std::string& path, std::string* why) override {
@@ -31,14 +37,58 @@ class FaultyFileSystem : public ForwardingFileSystem {
   }
   std::unique_ptr<OutputFile> create(const std::string& path, CreateMode mode,
                                      std::string* why) override {
-    if (!fail_create.empty() && join_path(parent_folder(path), fail_create) == path) {
+    if (named(path, fail_create)) {
       if (why) *why = reason;
       return nullptr;
     }
-    return inner_.create(path, mode, why);
+    auto file = inner_.create(path, mode, why);
+    if (!file || !named(path, fail_write)) return file;
+    return std::make_unique<FullOutput>(std::move(file), fail_write_after);
+  }
+  bool copy_file(const std::string& from, const std::string& to, std::string* why) override {
+    if (!fail_copy) return inner_.copy_file(from, to, why);
+    if (why) *why = reason;
+    return false;
+  }
+  bool rename_file(const std::string& from, const std::string& to, std::string* why) override {
+    if (!fail_rename) return inner_.rename_file(from, to, why);
+    if (why) *why = reason;
+    return false;
   }
 
  private:
+  static bool named(const std::string& path, const std::string& name) {
+    return !name.empty() && join_path(parent_folder(path), name) == path;
+  }
+
+  // Takes `budget` bytes, then fails as a full disk does. The real file is
+  // then never closed: one written beside its name is discarded, one written
+  // in place keeps what it got.
+  class FullOutput : public OutputFile {
+   public:
+    FullOutput(std::unique_ptr<OutputFile> inner, long budget)
+        : inner_(std::move(inner)), budget_(budget) {}
+    void write(std::string_view bytes) override {
+      if (full_) return;
+      if (static_cast<long>(bytes.size()) > budget_) {
+        inner_->write(bytes.substr(0, static_cast<std::size_t>(budget_)));
+        full_ = true;
+        return;
+      }
+      budget_ -= static_cast<long>(bytes.size());
+      inner_->write(bytes);
+    }
+    bool close() override { return !full_ && inner_->close(); }
+    bool failed() const override { return full_ || inner_->failed(); }
+    const std::string& error() const override { return full_ ? error_ : inner_->error(); }
+
+   private:
+    std::unique_ptr<OutputFile> inner_;
+    long budget_;
+    bool full_ = false;
+    std::string error_ = "No space left on device";
+  };
+
   class FailingInput : public InputStream {
    public:
     FailingInput(std::unique_ptr<InputStream> inner, long budget, std::string reason)
