@@ -7,8 +7,9 @@
 # Goals, per command: the whole analysis within 5x the time of one `wc -l`,
 # under 30 MB; analysis and processing together (convert) within 12x, under
 # 64 MB (the generator's objects are small, so what the largest object needs
-# is a few MB at most). To time another command, add a line to the COMMANDS
-# table below.
+# is a few MB at most); the same for re-writing the .asc converted from the
+# scene (convert-asc, timed against `wc -l` of that .asc). To time another
+# command, add a line to the COMMANDS table below.
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -29,10 +30,17 @@ fi
 out=$bench/out
 mkdir -p "$out"
 
-# name | times wc -l at most | MB at most | command (the scene is appended)
+# The scene as one .asc file, the input of the re-writing.
+asc=$bench/bench_${size_mb}mb.asc
+if [[ ! -f $asc ]]; then
+  "$build/bin/meshmill-cli" convert "$scene" --no-split --overwrite -o "$asc" >/dev/null 2>&1 || true
+fi
+
+# name | times wc -l at most | MB at most | input | command (the input is appended)
 COMMANDS=(
-  "analyze|5|30|$build/bin/meshmill-cli analyze"
-  "convert|12|64|$build/bin/meshmill-cli convert --overwrite -o $out/bench.asc"
+  "analyze|5|30|$scene|$build/bin/meshmill-cli analyze"
+  "convert|12|64|$scene|$build/bin/meshmill-cli convert --overwrite -o $out/bench.asc"
+  "convert-asc|12|64|$asc|$build/bin/meshmill-cli convert --overwrite -o $out/rewrite.asc"
 )
 
 # Runs a command under /usr/bin/time; prints "seconds peak_kb".
@@ -44,18 +52,31 @@ measure() {
   rm -f "$report"
 }
 
-cat "$scene" >/dev/null  # warm the cache
-read -r wc_seconds wc_kb < <(measure wc -l "$scene")
-printf '%-10s %8s s %8s MB\n' "wc -l" "$wc_seconds" "$(awk -v kb="$wc_kb" 'BEGIN{printf "%.1f", kb/1024}')"
+# One `wc -l` per input, with the cache warm; prints "seconds".
+declare -A wc_of
+wc_seconds_of() {
+  local input=$1 seconds kb
+  if [[ -z ${wc_of[$input]:-} ]]; then
+    cat "$input" >/dev/null
+    read -r seconds kb < <(measure wc -l "$input")
+    wc_of[$input]=$seconds
+    printf '%-12s %8s s %8s MB   (%s, %s MB)\n' "wc -l" "$seconds" \
+      "$(awk -v kb="$kb" 'BEGIN{printf "%.1f", kb/1024}')" "$(basename "$input")" \
+      "$(($(stat -c %s "$input") / 1048576))"
+  fi
+}
 
 status=0
 for entry in "${COMMANDS[@]}"; do
-  IFS='|' read -r name ratio_goal mb_goal command_text <<<"$entry"
+  IFS='|' read -r name ratio_goal mb_goal input command_text <<<"$entry"
   read -r -a command <<<"$command_text"
-  read -r seconds peak_kb < <(measure "${command[@]}" "$scene")
+  wc_seconds_of "$input"
+  wc_seconds=${wc_of[$input]}
+  cat "$input" >/dev/null  # warm the cache
+  read -r seconds peak_kb < <(measure "${command[@]}" "$input")
   ratio=$(awk -v s="$seconds" -v w="$wc_seconds" 'BEGIN{ if (w < 0.01) w = 0.01; printf "%.1f", s / w }')
   peak_mb=$(awk -v kb="$peak_kb" 'BEGIN{printf "%.1f", kb/1024}')
-  printf '%-10s %8s s %8s MB   %sx wc -l\n' "$name" "$seconds" "$peak_mb" "$ratio"
+  printf '%-12s %8s s %8s MB   %sx wc -l\n' "$name" "$seconds" "$peak_mb" "$ratio"
   if awk -v r="$ratio" -v m="$peak_mb" -v rg="$ratio_goal" -v mg="$mb_goal" \
     'BEGIN{exit !(r > rg || m >= mg)}'; then
     echo "  $name misses its goal (${ratio_goal}x wc -l, under $mb_goal MB)"

@@ -70,11 +70,13 @@ TEST(AnalysisCli, JsonReportIsValidUtf8) {
           "the number of vertices of this object). Unfortunately it's not possible to just skip "
           "this object, please remove this object in the 3d scene in the 3d modelling "
           "program.\"}],\"error_log\":\"" +
-          folder.file("error_log.txt") + "\"}\n");
+          folder.file("error_log.txt") + "\",\"materials\":[],\"special_materials\":\"" +
+          folder.file("special_materials.txt") + "\"}\n");
 
   CliRun missing = run_cli(folder, "analyze --json \"" + folder.file("none.ase") + "\"");
   EXPECT_EQ(missing.status, 1);
-  EXPECT_NE(missing.out.find("\"error_log\":null}"), std::string::npos);
+  EXPECT_NE(missing.out.find("\"error_log\":null,\"materials\":[],\"special_materials\":null}"),
+            std::string::npos);
   EXPECT_EQ(missing.err, "Error: This file (" + folder.file("none.ase") + "doesn't exist!\n");
 }
 

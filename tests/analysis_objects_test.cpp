@@ -93,10 +93,12 @@ TEST(AnalysisObjects, ACleanSceneEndsWithFinished) {
             (Messages{{express_question, 4, "Question"}, {finished_text, 64, "Finished"}}));
   EXPECT_FALSE(t.session.window.Open_error_log.enabled);
   EXPECT_EQ(t.folder.read("error_log.txt"), "");
-  // One yield per step: a line outside an object, or an object up to its mapping-face count.
+  // One yield per step: a line outside an object, or an object up to its mapping-face count;
+  // and one per material of the material pass.
   std::string text = t.folder.read("scene.ase");
   std::int64_t object_lines = line_of(text, "*MESH_NUMTVFACES") - line_of(text, "*GEOMOBJECT");
-  EXPECT_EQ(t.pump.yields, t.session.scene.nr_line2 - 3 * object_lines);
+  EXPECT_EQ(t.pump.yields,
+            t.session.scene.nr_line2 - 3 * object_lines + t.session.scene.nr_mapped_objs);
 }
 
 }  // namespace
@@ -119,7 +121,7 @@ TEST(AnalysisObjects, SampleTrack) {
   EXPECT_EQ(t.session.window.Text_vertices.text, "40");
   std::vector<std::string> log = log_lines(t);
   EXPECT_NE(std::find(log.begin(), log.end(),
-                      "Error in line 678 (object 'Lamp_post') : the line indicating the number of "
+                      "Error in line 685 (object 'Lamp_post') : the line indicating the number of "
                       "mapping vertices indicates that the object has 0 mapping vertices. This "
                       "object was skipped since it would make Pt2 crash when importing it."),
             log.end());

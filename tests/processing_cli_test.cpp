@@ -33,7 +33,8 @@ TEST(ProcessingCli, ConvertsToTheTargetAndReportsInJson) {
   EXPECT_FALSE(folder.exists("out/track.asc"));
   EXPECT_FALSE(folder.exists("out/PIX16"));  // created by the target choice, empty at the end
   EXPECT_NE(run.out.find("\"outputs\":[\"" + folder.file("out") + "/track_01.asc\",\"" +
-                         folder.file("out") + "/track_02.asc\"]"),
+                         folder.file("out") + "/track_02.asc\",\"" + folder.file("out") +
+                         "/track.mat\"]"),
             std::string::npos)
       << run.out;
   EXPECT_NE(run.out.find("\"skipped\":[]"), std::string::npos);

@@ -16,10 +16,6 @@ namespace meshmill {
 
 namespace {
 
-constexpr const char* no_objects_refusal =
-    "The specified file doesn't contain any objects declared correctly, so this program won't "
-    "process this file, choose another file.";
-
 // Textures must sit in TIFFRGB beside the scene for long names to be shortened.
 void warn_without_texture_folder(Session& session) {
   std::string folder = input_folder(session.window.Text_loadfile.text);
@@ -58,18 +54,12 @@ void ask_for_express_processing(Session& session) {
   if (answer == answer::yes) session.scene.express = 1;
 }
 
-void show_progress(Session& session) {
-  session.window.Label_analize.visible = true;
-  session.window.Analize_bar.visible = true;
-  session.window.Analize_bar.set_range(1, session.scene.nr_line2);
-}
-
 PassOutcome run_ase_passes(Session& session, bool& problems) {
   ask_for_express_processing(session);
   problems = false;
   session.window.pointer = MousePointer::busy;
   if (count_ase_scene(session) == PassOutcome::stopped) return PassOutcome::stopped;
-  show_progress(session);
+  show_analysis_progress(session);
   if (session.scene.nr_objects == 0) return refuse_scene(session, no_objects_refusal);
   show_object_count(session);
   if (analyse_materials(session) == PassOutcome::stopped) return PassOutcome::stopped;

@@ -12,6 +12,15 @@ namespace meshmill {
 inline constexpr const char* invalid_ase_text =
     "This .ase file is invalid, make sure you don't edit it manually.";
 
+// The same answer to an .asc file that ends inside an object.
+inline constexpr const char* invalid_asc_text =
+    "This .asc file is invalid, make sure you don't edit it manually.";
+
+// A scene without a single object line.
+inline constexpr const char* no_objects_refusal =
+    "The specified file doesn't contain any objects declared correctly, so this program won't "
+    "process this file, choose another file.";
+
 // Shows a whole-file refusal (style 16, "Error") and answers `stopped`, so the
 // driver ends the analysis with end_refused_analysis().
 PassOutcome refuse_scene(Session& session, const std::string& text);

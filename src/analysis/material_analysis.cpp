@@ -1,10 +1,16 @@
 #include "analysis/material_analysis.h"
 
+#include "analysis/material_prescan.h"
+#include "analysis/material_scan.h"
+
 namespace meshmill {
 
-// Placeholder until the material pass lands.
-PassOutcome analyse_materials(Session&) {
-  return PassOutcome::completed;
+PassOutcome analyse_materials(Session& session) {
+  std::int64_t material_count = 0;
+  if (prescan_materials(session, material_count) == PassOutcome::stopped) {
+    return PassOutcome::stopped;
+  }
+  return scan_materials(session, material_count);
 }
 
 }  // namespace meshmill

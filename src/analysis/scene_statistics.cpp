@@ -42,6 +42,12 @@ void show_statistic(Session& session, int index, std::int64_t value) {
   statistic_box(session.window, index).text = std::to_string(value);
 }
 
+void show_analysis_progress(Session& session) {
+  session.window.Label_analize.visible = true;
+  session.window.Analize_bar.visible = true;
+  session.window.Analize_bar.set_range(1, session.scene.nr_line2);
+}
+
 void show_object_count(Session& session) {
   show_statistic(session, stat::total_objects, session.scene.nr_objects);
   show_statistic(session, stat::asc_files, asc_files_required(session.scene.nr_objects));

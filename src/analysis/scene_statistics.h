@@ -21,6 +21,9 @@ std::int64_t asc_files_required(std::int64_t objects);
 // Sets scene_stats(index) and shows it in its text box.
 void show_statistic(Session& session, int index, std::int64_t value);
 
+// After a first pass: the progress of the passes to come, over nr_line2 lines.
+void show_analysis_progress(Session& session);
+
 // After a first pass: the objects found and the .asc files they need.
 void show_object_count(Session& session);
 

@@ -10,12 +10,15 @@
 namespace meshmill {
 
 // A table of texts indexed by (material, sub-material slot), both from 0.
+// The bounds come from counts in the scene file; cells are held per row and
+// only as far as they are written, so declared bounds cost no memory until
+// slots are filled.
 class TextGrid {
  public:
   void reset(std::size_t rows, std::size_t columns) {
     rows_ = rows;
     columns_ = columns;
-    cells_.assign(rows * columns, std::string());
+    cells_.clear();
   }
   std::size_t rows() const { return rows_; }
   std::size_t columns() const { return columns_; }
@@ -24,13 +27,22 @@ class TextGrid {
            static_cast<std::size_t>(s) < columns_;
   }
   // Callers check contains() first: indices come from files.
-  std::string& at(std::size_t m, std::size_t s) { return cells_[m * columns_ + s]; }
-  const std::string& at(std::size_t m, std::size_t s) const { return cells_[m * columns_ + s]; }
+  std::string& at(std::size_t m, std::size_t s) {
+    if (cells_.size() <= m) cells_.resize(m + 1);
+    std::vector<std::string>& row = cells_[m];
+    if (row.size() <= s) row.resize(s + 1);
+    return row[s];
+  }
+  const std::string& at(std::size_t m, std::size_t s) const {
+    static const std::string unwritten;
+    if (m >= cells_.size() || s >= cells_[m].size()) return unwritten;
+    return cells_[m][s];
+  }
 
  private:
   std::size_t rows_ = 0;
   std::size_t columns_ = 0;
-  std::vector<std::string> cells_;
+  std::vector<std::vector<std::string>> cells_;
 };
 
 // The reserved marker of an absent material name or texture.

@@ -4,14 +4,17 @@
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
+#include "cli/material_report.h"
 #include "cli/scene_report.h"
+#include "cli/texture_options.h"
+#include "platform/process.h"
 
 namespace meshmill {
 
 namespace {
 
 constexpr const char* analyze_help =
-    "Usage: meshmill-cli analyze SCENE [--json]\n"
+    "Usage: meshmill-cli analyze SCENE [--json] [--rename-textures [--auto-shorten]]\n"
     "\n"
     "Analyses SCENE (.ase or .asc) as the window does with a scene given on its\n"
     "command line, answering No to the question whether to process it right away.\n"
@@ -26,7 +29,12 @@ constexpr const char* analyze_help =
     "           loaded (true when the scene can be processed), statistics\n"
     "           {total_objects, valid_objects, asc_files, faces, vertices},\n"
     "           messages [{title, style, text}] (every message box, in order),\n"
-    "           error_log (its path, or null when none is left)\n"
+    "           error_log (its path, or null when none is left),\n"
+    "           materials [{m, s, name, texture, color, opacity}] (one per\n"
+    "           filled material slot; absent texts are null),\n"
+    "           special_materials (its path, or null)\n";
+
+constexpr const char* analyze_help_end =
     "  --help   show this help\n"
     "\n"
     "Exit status: 0 analysed (also with skipped objects), 1 refused or cancelled,\n"
@@ -35,6 +43,7 @@ constexpr const char* analyze_help =
 struct AnalyzeOptions {
   std::string scene;
   bool json = false;
+  TextureOptions textures;
 };
 
 // Returns false (with a message) when the arguments can't be used.
@@ -43,6 +52,8 @@ bool parse(const std::vector<std::string>& args, AnalyzeOptions& options) {
   for (const auto& arg : args) {
     if (arg == "--json") {
       options.json = true;
+    } else if (options.textures.take(arg)) {
+      continue;
     } else if (arg.size() > 1 && arg[0] == '-') {
       std::fprintf(stderr, "meshmill-cli analyze: unknown option %s\n", arg.c_str());
       return false;
@@ -64,6 +75,8 @@ int run_analyze(const std::vector<std::string>& args) {
   for (const auto& arg : args) {
     if (arg == "--help" || arg == "-h") {
       std::fputs(analyze_help, stdout);
+      std::fputs(texture_options_help, stdout);
+      std::fputs(analyze_help_end, stdout);
       return exit_status::done;
     }
   }
@@ -73,7 +86,9 @@ int run_analyze(const std::vector<std::string>& args) {
     return exit_status::usage;
   }
   CliSession cli(QuestionPolicy::answer_no);
+  cli.prompt().ask_inputs_on_terminal(stdin_is_terminal());
   Session& session = cli.session();
+  options.textures.apply(session.window);
   // The scene is taken like a path on the window's command line.
   session.scene.impo = options.scene;
   analyze_scene(session);
@@ -81,6 +96,7 @@ int run_analyze(const std::vector<std::string>& args) {
     JsonWriter json;
     json.begin_object();
     write_scene_report(json, cli, options.scene);
+    write_material_report(json, cli);
     json.end_object();
     std::printf("%s\n", json.text().c_str());
   } else {

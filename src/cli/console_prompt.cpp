@@ -9,9 +9,11 @@ QuestionPolicy choose_question_policy(bool yes) {
   return stdin_is_terminal() ? QuestionPolicy::ask_on_terminal : QuestionPolicy::answer_no;
 }
 
-std::string ConsolePrompt::read_answer() {
+std::optional<std::string> ConsolePrompt::read_answer() {
   std::string answer;
-  for (int c = std::fgetc(in_); c != EOF && c != '\n'; c = std::fgetc(in_)) {
+  int c = std::fgetc(in_);
+  if (c == EOF) return std::nullopt;
+  for (; c != EOF && c != '\n'; c = std::fgetc(in_)) {
     if (c != '\r') answer += static_cast<char>(c);
   }
   return answer;
@@ -37,22 +39,25 @@ int ConsolePrompt::message_box(const std::string& text, int style, const std::st
   }
   std::fputs(" [y/N] ", out_);
   std::fflush(out_);
-  std::string answer = read_answer();
+  std::string answer = read_answer().value_or("");
   return answer == "y" || answer == "Y" || answer == "yes" ? answer::yes : answer::no;
 }
 
 std::string ConsolePrompt::input_box(const std::string& prompt, const std::string& title,
                                      const std::string& default_text) {
   std::fprintf(out_, "%s: %s", title.c_str(), prompt.c_str());
-  if (policy_ != QuestionPolicy::ask_on_terminal) {
+  if (policy_ != QuestionPolicy::ask_on_terminal && !inputs_on_terminal_) {
     std::fputc('\n', out_);
     return std::string();
   }
   if (!default_text.empty()) std::fprintf(out_, " [%s]", default_text.c_str());
   std::fputs(" ", out_);
   std::fflush(out_);
-  std::string typed = read_answer();
-  return typed.empty() ? default_text : typed;
+  // The end of the input cancels, as the dialog's Cancel button does; an
+  // empty line takes the default text.
+  auto typed = read_answer();
+  if (!typed) return std::string();
+  return typed->empty() ? default_text : *typed;
 }
 
 std::optional<std::string> ConsolePrompt::open_file(const FileDialog&) {

@@ -49,10 +49,16 @@ class ConsolePrompt : public PromptService {
   // Every message box of the run, in order.
   const std::vector<ShownMessage>& messages() const { return messages_; }
 
+  // Input boxes are asked on the terminal whatever the answers to questions
+  // (a name can't be made up for the user); otherwise they answer empty.
+  void ask_inputs_on_terminal(bool ask) { inputs_on_terminal_ = ask; }
+
  private:
-  std::string read_answer();
+  // One line typed by the user; nothing at the end of the input.
+  std::optional<std::string> read_answer();
 
   QuestionPolicy policy_;
+  bool inputs_on_terminal_ = false;
   std::FILE* out_;
   std::FILE* in_;
   std::vector<ShownMessage> messages_;

@@ -7,8 +7,10 @@
 #include "cli/commands.h"
 #include "cli/json_writer.h"
 #include "cli/scene_report.h"
+#include "cli/texture_options.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
+#include "platform/process.h"
 #include "processing/processing_driver.h"
 #include "processing/processing_finish.h"
 
@@ -19,11 +21,14 @@ namespace {
 constexpr const char* convert_help =
     "Usage: meshmill-cli convert SCENE [-o TARGET.asc] [OPTIONS]\n"
     "\n"
-    "Analyses SCENE as 'meshmill-cli analyze' does, then processes it as the\n"
-    "window's \"Start Process\": the .asc files (split at 255 objects), the .mat\n"
-    "file, the placeholder pixelmaps in PIX16 beside the target, and the side\n"
-    "files beside SCENE. Without -o the target is SCENE's name with the extension\n"
-    ".asc, beside it. Settings start as the window's first start.\n"
+    "Analyses SCENE (.ase or .asc) as 'meshmill-cli analyze' does, then processes\n"
+    "it as the window's \"Start Process\": the .asc files (split at 255 objects),\n"
+    "the .mat file, the placeholder pixelmaps in PIX16 beside the target, and the\n"
+    "side files beside SCENE. Without -o the target is SCENE's name with the\n"
+    "extension .asc, beside it; an .asc SCENE needs -o. Settings start as the\n"
+    "window's first start. An .asc SCENE is re-written (split, axis flip) without\n"
+    "texture flip, material file or object filter, and only when its analysis\n"
+    "found no faulty object.\n"
     "\n"
     "Options:\n"
     "  -o TARGET.asc      the target (\"_01\", \"_02\", ... are added when split)\n"
@@ -41,7 +46,9 @@ constexpr const char* convert_help =
     "  --json             write one JSON object to standard output: the members of\n"
     "                     'analyze --json', outputs (the files written) and skipped\n"
     "                     [{name, reason}] (objects left out)\n"
-    "  --help             show this help\n"
+    "  --help             show this help\n";
+
+constexpr const char* convert_help_end =
     "\n"
     "Every message box goes to standard error as one line \"Title: text\";\n"
     "standard output lists the files written, one a line.\n"
@@ -63,6 +70,7 @@ struct ConvertOptions {
   bool no_split = false, no_axis_flip = false, no_texture_flip = false, no_mat = false;
   bool one_sided = false, white = false, overwrite = false, yes = false, json = false;
   std::string only;
+  TextureOptions textures;
 };
 
 bool fail(const char* text, const std::string& detail = std::string()) {
@@ -102,7 +110,7 @@ bool parse(const std::vector<std::string>& args, ConvertOptions& o) {
         is_flag = true;
       }
     }
-    if (is_flag) continue;
+    if (is_flag || o.textures.take(arg)) continue;
     if (arg == "-o" || arg == "--only") {
       if (i + 1 == args.size()) return fail("a value is missing after ", arg);
       (arg == "-o" ? o.target : o.only) = args[++i];
@@ -117,6 +125,10 @@ bool parse(const std::vector<std::string>& args, ConvertOptions& o) {
     }
   }
   if (!have_scene) return fail("which scene? (SCENE missing)");
+  // The target named after the input would be the input itself.
+  if (!o.have_target && ends_with_asc(o.scene)) {
+    return fail("an .asc scene needs its target: -o TARGET.asc");
+  }
   if (o.have_target && !o.target.empty() && !ends_with_asc(o.target)) {
     return fail("the target must be an .asc file: ", o.target);
   }
@@ -136,6 +148,7 @@ void apply_settings(const ConvertOptions& o, WindowState& w) {
   if (o.white) w.Check6.value = 1;
   if (o.overwrite) w.Check4.value = 1;
   w.Text3.text = o.only;
+  o.textures.apply(w);
 }
 
 // The window's target choice with a given path. False when it is refused.
@@ -198,6 +211,8 @@ int run_convert(const std::vector<std::string>& args) {
   for (const auto& arg : args) {
     if (arg == "--help" || arg == "-h") {
       std::fputs(convert_help, stdout);
+      std::fputs(texture_options_help, stdout);
+      std::fputs(convert_help_end, stdout);
       return exit_status::done;
     }
   }
@@ -207,6 +222,7 @@ int run_convert(const std::vector<std::string>& args) {
     return exit_status::usage;
   }
   CliSession cli(choose_question_policy(options.yes));
+  cli.prompt().ask_inputs_on_terminal(stdin_is_terminal());
   cli.prompt().preset_answer(express_question, answer::no);
   // The program ends with the command anyway; Yes would save the window's options.
   cli.prompt().preset_answer(close_question, answer::no);
@@ -220,7 +236,8 @@ int run_convert(const std::vector<std::string>& args) {
   if (session.scene.file_loaded == 1) {
     bool target_ok = true;
     if (options.have_target) {
-      target_ok = choose_target(session, options.target);
+      // As in the window: no target for an .asc input with faulty objects.
+      target_ok = session.window.Target_filename.enabled && choose_target(session, options.target);
     } else {
       session.window.Check3.value = 1;
     }

@@ -59,12 +59,16 @@ void write_scene_report(JsonWriter& json, CliSession& cli, const std::string& in
     json.end_object();
   }
   json.end_array();
-  json.key("error_log");
-  std::string log = cli.created_file_left("error_log.txt");
-  if (log.empty()) {
+  write_side_file(json, cli, "error_log", "error_log.txt");
+}
+
+void write_side_file(JsonWriter& json, CliSession& cli, const char* key, const char* name) {
+  json.key(key);
+  std::string path = cli.created_file_left(name);
+  if (path.empty()) {
     json.null();
   } else {
-    json.string(log);
+    json.string(path);
   }
 }
 

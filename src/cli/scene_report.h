@@ -15,4 +15,8 @@ void print_statistics(std::FILE* out, const Session& session);
 // messages, error_log), written into the open JSON object.
 void write_scene_report(JsonWriter& json, CliSession& cli, const std::string& input);
 
+// The member `key`: the path of the side file `name` the run created and left
+// on disk, or null.
+void write_side_file(JsonWriter& json, CliSession& cli, const char* key, const char* name);
+
 }  // namespace meshmill

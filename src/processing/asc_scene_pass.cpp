@@ -1,12 +1,57 @@
 #include "processing/asc_scene_pass.h"
 
+#include <string>
+
+#include "analysis/asc_object_reader.h"
+#include "processing/asc_object_writer.h"
+#include "processing/file_failure.h"
 #include "processing/processing_finish.h"
+#include "processing/processing_run.h"
 
 namespace meshmill {
 
-// Placeholder until the .asc input path lands: it ends like an input of an
-// unknown type.
+namespace {
+
+// Reads the input once and re-writes every object (the object filter is for
+// ASE scenes only). False when the input could not be read (reported).
+bool write_objects(Session& session, ProcessingRun& run) {
+  SceneState& scene = session.scene;
+  AscScan scan(*run.input, scene.nr_line2);
+  AscObjectWriter writer(run.flips.axis_flip);
+  std::string reason;
+  while (scan.more()) {
+    session.events.yield();
+    // A file that got shorter since the analysis ends the pass between objects.
+    if (!scan.next_step()) break;
+    if (scan.at_object()) {
+      OutputFile& out = run.outputs.file(scene.curr_splitasc);
+      if (writer.write_asc_object(scan, out, reason)) {
+        count_written_object(session, run);
+        if (out.failed()) break;  // reported when the files are closed
+      } else {
+        scene.skipped_objects.push_back({writer.name(), reason});
+      }
+    }
+    if (scan.counter() < scene.nr_line2) session.window.Process_bar.set_value(scan.counter());
+    scene.object_mapped = 0;
+  }
+  if (scan.reader().failed()) {
+    report_read_failure(session, scene.fich, scan.reader().error());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 void process_asc_scene(Session& session) {
+  ProcessingRun run;
+  if (!open_processing_run(session, run)) return;
+  if (!close_processing_run(session, run, write_objects(session, run))) return;
+  // An .asc input has no material file: its run ends here and the finish
+  // takes over at the steps common to both inputs.
+  close_scratch(session);
+  restore_window(session);
   finish_processing(session, FinishEntry::any_input);
 }
 

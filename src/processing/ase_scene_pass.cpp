@@ -77,12 +77,7 @@ bool write_objects(Session& session, ProcessingRun& run) {
 void process_ase_scene(Session& session) {
   ProcessingRun run;
   if (!open_processing_run(session, run)) return;
-  bool written = write_objects(session, run);
-  run.input.reset();
-  if (!written || !run.outputs.close_all(session)) {
-    abandon_processing(session);
-    return;
-  }
+  if (!close_processing_run(session, run, write_objects(session, run))) return;
 
   const WindowState& window = session.window;
   if (session.scene.project_mapped == 1 &&

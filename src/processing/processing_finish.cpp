@@ -35,22 +35,6 @@ void warn_missing_material_file(Session& session) {
   if (answer == answer::yes) session.fs.remove_file(stale);
 }
 
-// Closes the scratch stream and deletes an error log that stayed empty.
-void close_scratch(Session& session) {
-  if (session.scene.logerrors) {
-    session.scene.logerrors->close();
-    session.scene.logerrors.reset();
-  }
-  std::string error_log = join_path(input_folder(session), "error_log.txt");
-  if (session.fs.file_size(error_log) == 0) session.fs.remove_file(error_log);
-}
-
-void restore_window(Session& session) {
-  session.window.pointer = MousePointer::normal;
-  session.window.Label_analize.visible = false;
-  session.window.Process_bar.visible = false;
-}
-
 void remove_side_files(Session& session) {
   std::string scratch = join_path(input_folder(session), "testfile.txt");
   if (session.fs.file_exists(scratch)) session.fs.remove_file(scratch);
@@ -78,6 +62,21 @@ void end_program(Session& session) {
 }
 
 }  // namespace
+
+void close_scratch(Session& session) {
+  if (session.scene.logerrors) {
+    session.scene.logerrors->close();
+    session.scene.logerrors.reset();
+  }
+  std::string error_log = join_path(input_folder(session), "error_log.txt");
+  if (session.fs.file_size(error_log) == 0) session.fs.remove_file(error_log);
+}
+
+void restore_window(Session& session) {
+  session.window.pointer = MousePointer::normal;
+  session.window.Label_analize.visible = false;
+  session.window.Process_bar.visible = false;
+}
 
 void finish_processing(Session& session, FinishEntry entry) {
   if (entry == FinishEntry::ase_input) {

@@ -20,6 +20,11 @@ enum class FinishEntry {
 // the program in express mode or when the user asks for it.
 void finish_processing(Session& session, FinishEntry entry);
 
+// Closes the scratch stream and deletes an error log that stayed empty.
+void close_scratch(Session& session);
+// The mouse pointer, label and bar of a pass back at rest.
+void restore_window(Session& session);
+
 // Ends a run that a file failure stopped: side files tidied and the window
 // restored, without "Finished".
 void abandon_processing(Session& session);

@@ -55,6 +55,13 @@ bool open_processing_run(Session& session, ProcessingRun& run) {
   return true;
 }
 
+bool close_processing_run(Session& session, ProcessingRun& run, bool written) {
+  run.input.reset();
+  if (written && run.outputs.close_all(session)) return true;
+  abandon_processing(session);
+  return false;
+}
+
 void count_written_object(Session& session, const ProcessingRun& run) {
   SceneState& scene = session.scene;
   ++scene.valid_objects;

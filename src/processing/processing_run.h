@@ -23,6 +23,11 @@ struct ProcessingRun {
 // a file failed; the user has been told and the run abandoned.
 bool open_processing_run(Session& session, ProcessingRun& run);
 
+// The closing of a pass: the input, then the .asc files, each moved into
+// place. When the pass failed (`written` false) or a file can't be closed,
+// the run is abandoned and the answer is false.
+bool close_processing_run(Session& session, ProcessingRun& run, bool written);
+
 // Counts a written object; after every 255 of them the next goes into the next file.
 void count_written_object(Session& session, const ProcessingRun& run);
 

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "app/session.h"
+
+namespace meshmill {
+
+// Where the texture belongs: the order of the checks on a typed name differs.
+enum class TextureSlot { material, submaterial };
+
+// The long texture names (in lower case) given a new name during one material
+// pass, with that name, so a texture that several materials share is renamed once.
+using RenamedTextures = std::unordered_map<std::string, std::string>;
+
+// The base name of a bitmap path as 3ds Max writes it, a Windows path
+// whatever the platform: the folder ends at the last `\`, `/` or `:`, the
+// extension begins at the last dot.
+std::string bitmap_base_name(std::string_view path);
+
+// The texture text of a "gta material" slot for its bitmap path. Plaything2
+// crashes on pixelmap names longer than 15 characters, so a longer texture in
+// the scene's TIFFRGB folder gets a shorter name (automatically or typed by
+// the user) after a ".ti" backup. Nothing when the analysis must stop: its
+// message has been shown.
+std::optional<std::string> resolve_texture_name(Session& session, RenamedTextures& renamed,
+                                                std::string_view bitmap_path, TextureSlot slot);
+
+}  // namespace meshmill

@@ -1,0 +1,60 @@
+#include "cli/material_report.h"
+
+#include <algorithm>
+
+#include "cli/scene_report.h"
+#include "platform/code_page.h"
+
+namespace meshmill {
+
+namespace {
+
+// A text of the table (Windows-1252), or null when it is empty.
+void text_or_null(JsonWriter& json, const std::string& text) {
+  if (text.empty()) {
+    json.null();
+  } else {
+    json.string(cp1252_to_utf8(text));
+  }
+}
+
+void write_slot(JsonWriter& json, const SceneState& scene, std::size_t m, std::size_t s) {
+  const std::string& entry = scene.mat_names.at(m, s);
+  std::size_t split = entry.find(" , ");
+  json.begin_object();
+  json.key("m");
+  json.number(static_cast<std::int64_t>(m));
+  json.key("s");
+  json.number(static_cast<std::int64_t>(s));
+  json.key("name");
+  json.string(cp1252_to_utf8(entry.substr(0, split)));
+  json.key("texture");
+  text_or_null(json, split == std::string::npos ? std::string() : entry.substr(split + 3));
+  json.key("color");
+  text_or_null(json, scene.mat_colors.at(m, s));
+  json.key("opacity");
+  text_or_null(json, scene.mat_opacity.at(m, s));
+  json.end_object();
+}
+
+}  // namespace
+
+void write_material_report(JsonWriter& json, CliSession& cli) {
+  const SceneState& scene = cli.session().scene;
+  json.key("materials");
+  json.begin_array();
+  // A table is only meaningful after a material scan that found materials.
+  if (scene.project_mapped == 1) {
+    for (std::size_t m = 0; m < scene.nr_submats.size(); ++m) {
+      // Slots 0 .. nr_submats(m): the ones the material writer walks.
+      auto last = static_cast<std::size_t>(std::max<std::int64_t>(scene.nr_submats[m], 0));
+      for (std::size_t s = 0; s <= last; ++s) {
+        if (!scene.mat_names.at(m, s).empty()) write_slot(json, scene, m, s);
+      }
+    }
+  }
+  json.end_array();
+  write_side_file(json, cli, "special_materials", "special_materials.txt");
+}
+
+}  // namespace meshmill
