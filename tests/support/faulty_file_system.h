@@ -12,7 +12,8 @@ namespace meshmill::testing {
 // The real file system with injected failures: opening for reading, reading
 // past a number of bytes, creating a file of a given name, writing past a
 // number of bytes into a file of a given name (a full disk), copying or
-// renaming files.
+// renaming files. It also counts the files it has handed out that are still
+// open, so tests can check that a run closes everything.
 class FaultyFileSystem : public ForwardingFileSystem {
  public:
   using ForwardingFileSystem::ForwardingFileSystem;
@@ -26,14 +27,17 @@ class FaultyFileSystem : public ForwardingFileSystem {
   bool fail_rename = false;
   std::string reason = "Permission denied";
 
+  // Files opened for reading or created through this file system and not yet destroyed.
+  int open_files() const { return *open_; }
+
   std::unique_ptr<InputStream> open_read(const std::string& path, std::string* why) override {
     if (fail_open) {
       if (why) *why = reason;
       return nullptr;
     }
     auto input = inner_.open_read(path, why);
-    if (!input || fail_read_after < 0) return input;
-    return std::make_unique<FailingInput>(std::move(input), fail_read_after, reason);
+    if (!input) return input;
+    return std::make_unique<FailingInput>(std::move(input), fail_read_after, reason, open_);
   }
   std::unique_ptr<OutputFile> create(const std::string& path, CreateMode mode,
                                      std::string* why) override {
@@ -42,8 +46,9 @@ class FaultyFileSystem : public ForwardingFileSystem {
       return nullptr;
     }
     auto file = inner_.create(path, mode, why);
-    if (!file || !named(path, fail_write)) return file;
-    return std::make_unique<FullOutput>(std::move(file), fail_write_after);
+    if (!file) return file;
+    long budget = named(path, fail_write) ? fail_write_after : -1;
+    return std::make_unique<FullOutput>(std::move(file), budget, open_);
   }
   bool copy_file(const std::string& from, const std::string& to, std::string* why) override {
     if (!fail_copy) return inner_.copy_file(from, to, why);
@@ -61,15 +66,31 @@ class FaultyFileSystem : public ForwardingFileSystem {
     return !name.empty() && join_path(parent_folder(path), name) == path;
   }
 
-  // Takes `budget` bytes, then fails as a full disk does. The real file is
-  // then never closed: one written beside its name is discarded, one written
-  // in place keeps what it got.
+  // Counts itself among the open files while it lives.
+  class Counted {
+   public:
+    explicit Counted(std::shared_ptr<int> count) : count_(std::move(count)) { ++*count_; }
+    ~Counted() { --*count_; }
+    Counted(const Counted&) = delete;
+    Counted& operator=(const Counted&) = delete;
+
+   private:
+    std::shared_ptr<int> count_;
+  };
+
+  // Takes `budget` bytes (-1: any number), then fails as a full disk does.
+  // The real file is then never closed: one written beside its name is
+  // discarded, one written in place keeps what reached the disk.
   class FullOutput : public OutputFile {
    public:
-    FullOutput(std::unique_ptr<OutputFile> inner, long budget)
-        : inner_(std::move(inner)), budget_(budget) {}
+    FullOutput(std::unique_ptr<OutputFile> inner, long budget, std::shared_ptr<int> count)
+        : inner_(std::move(inner)), budget_(budget), counted_(std::move(count)) {}
     void write(std::string_view bytes) override {
       if (full_) return;
+      if (budget_ < 0) {
+        inner_->write(bytes);
+        return;
+      }
       if (static_cast<long>(bytes.size()) > budget_) {
         inner_->write(bytes.substr(0, static_cast<std::size_t>(budget_)));
         full_ = true;
@@ -85,16 +106,22 @@ class FaultyFileSystem : public ForwardingFileSystem {
    private:
     std::unique_ptr<OutputFile> inner_;
     long budget_;
+    Counted counted_;
     bool full_ = false;
     std::string error_ = "No space left on device";
   };
 
   class FailingInput : public InputStream {
    public:
-    FailingInput(std::unique_ptr<InputStream> inner, long budget, std::string reason)
-        : inner_(std::move(inner)), budget_(budget), reason_(std::move(reason)) {}
+    FailingInput(std::unique_ptr<InputStream> inner, long budget, std::string reason,
+                 std::shared_ptr<int> count)
+        : inner_(std::move(inner)),
+          budget_(budget),
+          reason_(std::move(reason)),
+          counted_(std::move(count)) {}
     std::ptrdiff_t read(char* buffer, std::size_t size) override {
-      if (budget_ <= 0) {
+      if (budget_ < 0) return inner_->read(buffer, size);
+      if (budget_ == 0) {
         error_ = reason_;
         return -1;
       }
@@ -108,8 +135,11 @@ class FaultyFileSystem : public ForwardingFileSystem {
     std::unique_ptr<InputStream> inner_;
     long budget_;
     std::string reason_;
+    Counted counted_;
     std::string error_;
   };
+
+  std::shared_ptr<int> open_ = std::make_shared<int>(0);
 };
 
 }  // namespace meshmill::testing
