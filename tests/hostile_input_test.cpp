@@ -11,6 +11,7 @@
 
 #include "hostile_support.h"
 #include "processing/processing_driver.h"
+#include "support/asc_builder.h"
 
 namespace meshmill::testing {
 namespace {
@@ -224,6 +225,53 @@ TEST(HostileInput, InputsThatAreNoRegularFilesAreRefused) {
     EXPECT_EQ(chosen.session.scene.file_loaded, 0);
     expect_at_rest(chosen);
   }
+}
+
+}  // namespace
+}  // namespace meshmill::testing
+
+namespace meshmill::testing {
+namespace {
+
+// An .asc input is re-written into a chosen target; no output may take the
+// input's own name, or reading it would end with the input replaced.
+TEST(HostileInput, TheInputIsNeverAnOutput) {
+  const Message refusal{
+      "You can't overwrite the original 3d scene file from where this program will read the "
+      "information! You HAVE to choose another name or another path!",
+      16, "Error"};
+  std::vector<AscBlock> many(256);
+  const std::string text = asc_scene(many);
+
+  // Its own name as the target taken from the input's name.
+  TestSession own;
+  std::string input = own.folder.write("level.asc", text);
+  own.session.scene.impo = input;
+  analyze_scene(own.session);
+  ASSERT_EQ(own.session.scene.file_loaded, 1);
+  own.session.window.Check3.value = 1;
+  own.session.window.Check4.value = 1;
+  own.prompt.messages.clear();
+  start_process(own.session);
+  EXPECT_EQ(own.prompt.messages, std::vector<Message>{refusal});
+  EXPECT_EQ(own.session.window.Check3.value, 0);
+  EXPECT_EQ(read_file(input), text);
+  expect_at_rest(own);
+
+  // The second split file of a chosen target.
+  TestSession split;
+  input = split.folder.write("level_02.asc", text);
+  split.session.scene.impo = input;
+  analyze_scene(split.session);
+  ASSERT_EQ(split.session.scene.file_loaded, 1);
+  split.session.scene.fich_dest = split.folder.file("level.asc");
+  split.session.window.Text_savefile.text = split.session.scene.fich_dest;
+  split.prompt.messages.clear();
+  start_process(split.session);
+  EXPECT_EQ(split.prompt.messages, std::vector<Message>{refusal});
+  EXPECT_EQ(read_file(input), text);
+  EXPECT_FALSE(split.folder.exists("level_01.asc"));
+  expect_at_rest(split);
 }
 
 }  // namespace
