@@ -3,6 +3,7 @@
 # bounded time, one after the other, on a corpus seeded from fuzz/seeds/.
 #
 #   scripts/fuzz.sh [SECONDS] [TARGET...]   (default 60 seconds, every target)
+#   scripts/fuzz.sh --available              (succeeds when clang can link libFuzzer)
 #
 # A crash, a leak, a hang (over 10 s on one input) or an input that needs
 # more than 1 GB stops that target; the input is kept in build-fuzz/crashes/
@@ -11,6 +12,17 @@
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
+
+if [[ ${1:-} == --available ]]; then
+  command -v clang++ >/dev/null && command -v clang >/dev/null || exit 1
+  probe=$(mktemp -d)
+  trap 'rm -rf "$probe"' EXIT
+  echo 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }' \
+    >"$probe/probe.cpp"
+  clang++ -fsanitize=fuzzer,address,undefined "$probe/probe.cpp" -o "$probe/probe" 2>/dev/null
+  exit
+fi
+
 seconds=${1:-60}
 shift || true
 build=build-fuzz
