@@ -140,32 +140,27 @@ TEST(Faults, AnInputThatVanishesBeforeTheProcessingIsReported) {
   f.t.folder.write("sample_track.asc", "previous asc");
   f.analyse();
   ASSERT_EQ(f.session.scene.file_loaded, 1);
+  auto process_expecting = [&](const std::string& why) {
+    f.t.prompt.messages.clear();
+    f.process();
+    EXPECT_EQ(f.t.prompt.messages, std::vector<Message>{stopped(f.scene, why, "read")});
+    EXPECT_EQ(f.t.folder.read("sample_track.asc"), "previous asc");
+    f.expect_closed();
+  };
+
   stdfs::remove(f.scene);
-  f.t.prompt.messages.clear();
-  f.process();
-  EXPECT_EQ(f.t.prompt.messages,
-            std::vector<Message>{stopped(f.scene, "No such file or directory", "read")});
-  EXPECT_EQ(f.t.folder.read("sample_track.asc"), "previous asc");
-  f.expect_closed();
+  process_expecting("No such file or directory");
 
   // A folder put in its place is no better.
   stdfs::create_directory(f.scene);
-  f.t.prompt.messages.clear();
-  f.process();
-  EXPECT_EQ(f.t.prompt.messages, std::vector<Message>{stopped(f.scene, "Is a directory", "read")});
-  f.expect_closed();
+  process_expecting("Is a directory");
 
   // Nor is a read that fails half way.
   stdfs::remove(f.scene);
   stdfs::copy_file(std::string(MESHMILL_EXAMPLES) + "/sample_track.ase", f.scene);
   f.fs.fail_read_after = 2000;
   f.fs.reason = "Input/output error";
-  f.t.prompt.messages.clear();
-  f.process();
-  EXPECT_EQ(f.t.prompt.messages,
-            std::vector<Message>{stopped(f.scene, "Input/output error", "read")});
-  EXPECT_EQ(f.t.folder.read("sample_track.asc"), "previous asc");
-  f.expect_closed();
+  process_expecting("Input/output error");
 }
 
 }  // namespace

@@ -18,10 +18,6 @@ namespace {
 
 using Message = ScriptedPrompt::Message;
 
-const std::string no_objects =
-    "The specified file doesn't contain any objects declared correctly, so this program won't "
-    "process this file, choose another file.";
-
 std::string good_object() {
   AseObject good;
   good.name = "Good";
@@ -39,7 +35,7 @@ TEST(HostileInput, BytesThatAreNoSceneAreRefused) {
        {garbage, std::string(4096, '\0'), std::string(1, '\0'), "\xFF\xFE" + utf16}) {
     TestSession t;
     analyse_text(t, text);
-    EXPECT_EQ(t.prompt.messages.back(), (Message{no_objects, 16, "Error"}));
+    EXPECT_EQ(t.prompt.messages.back(), (Message{no_objects_text, 16, "Error"}));
     EXPECT_EQ(t.session.scene.file_loaded, 0);
     expect_at_rest(t);
   }
