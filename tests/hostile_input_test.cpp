@@ -153,6 +153,22 @@ TEST(HostileInput, AFileThatEndsInsideAnyBlockLeavesNoHalfObject) {
       EXPECT_LE(whole_blocks(t.folder.read("scene.asc")), 2);
     }
   }
+  // An .asc input re-written into a chosen target.
+  std::string asc = asc_scene({AscBlock{}, AscBlock{}});
+  for (std::size_t cut = asc.find('\n'); cut != std::string::npos; cut = asc.find('\n', cut + 1)) {
+    for (std::size_t end : {cut + 1, cut - 3}) {
+      SCOPED_TRACE("asc " + std::to_string(end));
+      TestSession t;
+      analyse_text(t, asc.substr(0, end), "scene.asc");
+      if (t.session.scene.file_loaded == 1) {
+        t.session.scene.fich_dest = t.folder.file("out.asc");
+        t.session.window.Text_savefile.text = t.session.scene.fich_dest;
+        start_process(t.session);
+      }
+      expect_at_rest(t);
+      EXPECT_LE(whole_blocks(t.folder.read("out.asc")), 2);
+    }
+  }
 }
 
 TEST(HostileInput, NamesThatLookLikePathsStayNames) {
@@ -268,6 +284,41 @@ TEST(HostileInput, TheInputIsNeverAnOutput) {
   EXPECT_EQ(read_file(input), text);
   EXPECT_FALSE(split.folder.exists("level_01.asc"));
   expect_at_rest(split);
+}
+
+}  // namespace
+}  // namespace meshmill::testing
+
+namespace meshmill::testing {
+namespace {
+
+// A bitmap path is only ever a name in TIFFRGB: folders in front of it,
+// ".." included, never lead the renaming anywhere else.
+TEST(HostileInput, BitmapPathsDontLeaveTheTextureFolder) {
+  for (std::string bitmap : {"..\\..\\roadside_barrier_long.tga", "/../roadside_barrier_long.tga",
+                             "C:..\\TIFFRGB\\..\\roadside_barrier_long.tga"}) {
+    SCOPED_TRACE(bitmap);
+    TestSession t;
+    std::filesystem::copy(MESHMILL_EXAMPLES, t.folder.path(),
+                          std::filesystem::copy_options::recursive);
+    std::string text = t.folder.read("sample_track.ase");
+    const std::string original = "C:\\3dsmax\\maps\\roadside_barrier_long.tga";
+    text.replace(text.find(original), original.size(), bitmap);
+    std::string scene = t.folder.write("sample_track.ase", text);
+    // The same name above the texture folder, where a path could lead.
+    t.folder.write("roadside_barrier_long.tif", "outside");
+    t.session.window.Check5.value = 0;
+    t.session.window.Check1.value = 1;
+    t.session.scene.impo = scene;
+    analyze_scene(t.session);
+    ASSERT_EQ(t.session.scene.file_loaded, 1);
+    EXPECT_EQ(t.folder.read("roadside_barrier_long.tif"), "outside");
+    EXPECT_FALSE(t.folder.exists("roadside_barrier_long.ti"));
+    EXPECT_TRUE(
+        t.folder.exists("TIFFRGB/roadside_ba\xC2\xAB"
+                        "0.tif"));
+    EXPECT_TRUE(t.folder.exists("TIFFRGB/roadside_barrier_long.ti"));
+  }
 }
 
 }  // namespace
