@@ -4,8 +4,7 @@
 #include "support/cli_run.h"
 #include "support/temp_folder.h"
 
-// Runs the built program through the POSIX shell.
-#if defined(MESHMILL_CLI) && !defined(_WIN32)
+#ifdef MESHMILL_CLI
 
 namespace meshmill::testing {
 namespace {
@@ -59,7 +58,7 @@ TEST(AnalysisCli, JsonReportIsValidUtf8) {
   // The quoted name ends at its second quote: Café followed by a blank.
   EXPECT_EQ(
       run.out,
-      "{\"input\":\"" + scene +
+      "{\"input\":\"" + json_path(scene) +
           "\",\"type\":\"ase\",\"loaded\":false,\"statistics\":"
           "{\"total_objects\":0,\"valid_objects\":0,\"asc_files\":0,\"faces\":0,\"vertices\":0},"
           "\"messages\":[{\"title\":\"Question\",\"style\":4,\"text\":\"Do you want the 3dscene "
@@ -70,14 +69,35 @@ TEST(AnalysisCli, JsonReportIsValidUtf8) {
           "the number of vertices of this object). Unfortunately it's not possible to just skip "
           "this object, please remove this object in the 3d scene in the 3d modelling "
           "program.\"}],\"error_log\":\"" +
-          folder.file("error_log.txt") + "\",\"materials\":[],\"special_materials\":\"" +
-          folder.file("special_materials.txt") + "\"}\n");
+          json_path(folder.file("error_log.txt")) + "\",\"materials\":[],\"special_materials\":\"" +
+          json_path(folder.file("special_materials.txt")) + "\"}\n");
 
   CliRun missing = run_cli(folder, "analyze --json \"" + folder.file("none.ase") + "\"");
   EXPECT_EQ(missing.status, 1);
   EXPECT_NE(missing.out.find("\"error_log\":null,\"materials\":[],\"special_materials\":null}"),
             std::string::npos);
   EXPECT_EQ(missing.err, "Error: This file (" + folder.file("none.ase") + "doesn't exist!\n");
+}
+
+TEST(AnalysisCli, PathsBeyondAsciiArriveIntactAndPrintAsUtf8) {
+  TempFolder folder;
+  const std::string scene_folder = folder.file(
+      "Escena_se\xc3\xb1"
+      "al");
+  std::filesystem::create_directories(
+      std::filesystem::path(std::u8string(scene_folder.begin(), scene_folder.end())) / "TIFFRGB");
+  const std::string scene = folder.write(
+      "Escena_se\xc3\xb1"
+      "al/Se\xc3\xb1"
+      "al_de_tr\xc3\xa1"
+      "fico.ase",
+      ase_scene(boxes(2)));
+  CliRun run = run_cli(folder, "analyze --json \"" + scene + "\"");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(
+      run.out.rfind("{\"input\":\"" + json_path(scene) + "\",\"type\":\"ase\",\"loaded\":true", 0),
+      0u)
+      << run.out;
 }
 
 TEST(AnalysisCli, UsageHelpAndVersion) {

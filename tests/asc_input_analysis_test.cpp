@@ -21,10 +21,9 @@ const std::string comments_text =
     "Objects with problems found and skipped, check error log for more details when analyzing is "
     "finished.";
 
-// The pass line counter of an .asc input runs one ahead of the line read.
 std::string log_line(const std::string& text, const std::string& marker, int nth,
                      const std::string& name, const std::string& problem) {
-  return "Error in line " + std::to_string(line_of(text, marker, nth) + 1) + " (object '" + name +
+  return "Error in line " + std::to_string(line_of(text, marker, nth)) + " (object '" + name +
          problem;
 }
 
@@ -155,7 +154,7 @@ TEST(AscInputAnalysis, SkipsEachFaultWithItsLogLine) {
           log_line(text, "Vertex 0:  X:1", 1, "NoHeader",
                    "') : the line indicating if the object is mapped or not is missing as well as "
                    "the one indicating the vertex list, this object was skipped."),
-          "Error in line " + std::to_string(line_of(text, "NoQuotes") + 1) +
+          "Error in line " + std::to_string(line_of(text, "NoQuotes")) +
               " : the quotes indicating the name of the object are missing",
           log_line(text, "Face list:", 4, "Huge", line_problem("vertex", 3))}));
 

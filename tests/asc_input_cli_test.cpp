@@ -5,7 +5,7 @@
 #include "support/ase_builder.h"
 #include "support/cli_run.h"
 
-#if defined(MESHMILL_CLI) && !defined(_WIN32)
+#ifdef MESHMILL_CLI
 
 namespace meshmill::testing {
 namespace {

@@ -4,6 +4,7 @@
 
 #include "analysis/analysis_driver.h"
 #include "hostile_support.h"
+#include "platform/paths.h"
 #include "processing/processing_driver.h"
 #include "support/faulty_file_system.h"
 
@@ -121,17 +122,19 @@ TEST(Faults, ATextureThatCantBeRenamedStopsTheAnalysisAndKeepsIt) {
   f.session.window.Check5.value = 0;
   f.session.window.Check1.value = 1;
   f.fs.fail_rename = true;
-  std::string barrier = f.path("TIFFRGB") + "/roadside_barrier_long.tif";
+  std::string textures = f.path("TIFFRGB");
+  std::string barrier = join_path(textures, "roadside_barrier_long.tif");
   std::string bytes = read_file(barrier);
   f.analyse();
   EXPECT_EQ(f.session.scene.file_loaded, 0);
-  EXPECT_EQ(f.t.prompt.messages.back(),
-            (Message{"The file " + barrier + " couldn't be renamed to " + f.path("TIFFRGB") +
-                         "/roadside_ba\xC2\xAB"
-                         "0.tif: Permission denied",
-                     16, "Error"}));
+  EXPECT_EQ(
+      f.t.prompt.messages.back(),
+      (Message{"The file " + barrier + " couldn't be renamed to " + textures + path_separator +
+                   "roadside_ba\xC2\xAB"
+                   "0.tif: Permission denied",
+               16, "Error"}));
   EXPECT_EQ(read_file(barrier), bytes);
-  EXPECT_EQ(read_file(f.path("TIFFRGB") + "/roadside_barrier_long.ti"), bytes);
+  EXPECT_EQ(read_file(join_path(textures, "roadside_barrier_long.ti")), bytes);
   f.expect_closed();
 }
 

@@ -4,7 +4,7 @@
 
 #include "support/cli_run.h"
 
-#if defined(MESHMILL_CLI) && !defined(_WIN32)
+#ifdef MESHMILL_CLI
 
 namespace meshmill::testing {
 namespace {
@@ -41,7 +41,7 @@ TEST(MaterialCli, JsonListsTheMaterialSlots) {
       "{\"m\":3,\"s\":0,\"name\":\"(Extra material_2)\",\"texture\":\"[{empty material}]\","
       "\"color\":\"0.8000\\t0.1000\\t0.1000\",\"opacity\":null}],"
       "\"special_materials\":\"" +
-          folder.file("special_materials.txt") + "\"}\n");
+          json_path(folder.file("special_materials.txt")) + "\"}\n");
   EXPECT_TRUE(folder.exists("TIFFRGB/roadside_ba\u00AB0.tif"));
   EXPECT_TRUE(folder.exists("TIFFRGB/roadside_barrier_long.ti"));
 
@@ -61,7 +61,8 @@ TEST(MaterialCli, NoNameTypedCancelsTheAnalysis) {
   CliRun run = run_cli(folder, "analyze --json --rename-textures \"" + scene + "\"");
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(materials_member(run.out), ",\"materials\":[],\"special_materials\":\"" +
-                                           folder.file("special_materials.txt") + "\"}\n");
+                                           json_path(folder.file("special_materials.txt")) +
+                                           "\"}\n");
   EXPECT_NE(run.err.find("\nWarning: The texture file \"roadside_barrier_long\" has more than 15 "
                          "characters, you have to manually enter a new shorter name"),
             std::string::npos);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/forwarding_file_system.h"
+#include "platform/paths.h"
 #include "support/material_scene.h"
 
 namespace meshmill {
@@ -276,14 +277,13 @@ TEST(TextureNames, FailedBackupNamesThePathAndStops) {
 
   EXPECT_EQ(analyse_materials(session), PassOutcome::stopped);
   std::string textures = t.folder.file("TIFFRGB");
-  EXPECT_EQ(t.prompt.messages, (std::vector<Message>{backup_warning,
-                                                     {"The file " + textures +
-                                                          "/averylongtexturename.tif couldn't "
-                                                          "be copied to " +
-                                                          textures +
-                                                          "/averylongtexturename.ti: "
-                                                          "Read-only file system",
-                                                      16, "Error"}}));
+  EXPECT_EQ(t.prompt.messages,
+            (std::vector<Message>{
+                backup_warning,
+                {"The file " + join_path(textures, "averylongtexturename.tif") +
+                     " couldn't be copied to " + join_path(textures, "averylongtexturename.ti") +
+                     ": Read-only file system",
+                 16, "Error"}}));
   EXPECT_TRUE(t.has_texture("averylongtexturename.tif"));
 }
 

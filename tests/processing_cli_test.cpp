@@ -3,11 +3,12 @@
 
 #include <filesystem>
 
+#include "platform/paths.h"
 #include "processing_support.h"
 #include "support/ase_builder.h"
 #include "support/cli_run.h"
 
-#if defined(MESHMILL_CLI) && !defined(_WIN32)
+#ifdef MESHMILL_CLI
 
 namespace meshmill::testing {
 namespace {
@@ -23,7 +24,7 @@ TEST(ProcessingCli, ConvertsToTheTargetAndReportsInJson) {
   auto objects = boxes(300);
   objects[10].numfaces = "0";  // the analysis skips it
   std::string scene = scene_with_texture_folder(folder, ase_scene(objects));
-  std::string target = folder.file("out") + "/track.asc";
+  std::string target = join_path(folder.file("out"), "track.asc");
   std::filesystem::create_directories(folder.file("out"));
 
   CliRun run = run_cli(folder, "convert \"" + scene + "\" -o \"" + target + "\" --json");
@@ -32,10 +33,11 @@ TEST(ProcessingCli, ConvertsToTheTargetAndReportsInJson) {
   EXPECT_TRUE(folder.exists("out/track_02.asc"));
   EXPECT_FALSE(folder.exists("out/track.asc"));
   EXPECT_FALSE(folder.exists("out/PIX16"));  // created by the target choice, empty at the end
-  EXPECT_NE(run.out.find("\"outputs\":[\"" + folder.file("out") + "/track_01.asc\",\"" +
-                         folder.file("out") + "/track_02.asc\",\"" + folder.file("out") +
-                         "/track.mat\"]"),
-            std::string::npos)
+  EXPECT_NE(
+      run.out.find("\"outputs\":[\"" + json_path(join_path(folder.file("out"), "track_01.asc")) +
+                   "\",\"" + json_path(join_path(folder.file("out"), "track_02.asc")) + "\",\"" +
+                   json_path(join_path(folder.file("out"), "track.mat")) + "\"]"),
+      std::string::npos)
       << run.out;
   EXPECT_NE(run.out.find("\"skipped\":[]"), std::string::npos);
   EXPECT_NE(run.out.find("\"valid_objects\":299"), std::string::npos);

@@ -1,6 +1,7 @@
 // Preconditions, the target, the end of a run and failing files.
 #include <gtest/gtest.h>
 
+#include "platform/paths.h"
 #include "processing/processing_driver.h"
 #include "processing_support.h"
 
@@ -201,8 +202,8 @@ TEST(ProcessingFinish, AFailingFileStopsTheRunAndLeavesThePreviousFile) {
 
     start_process(session);
 
-    std::string path =
-        failing == ").pix" ? folder.file("PIX16") + "/(Extra_mat_1).pix" : folder.file(failing);
+    std::string path = failing == ").pix" ? join_path(folder.file("PIX16"), "(Extra_mat_1).pix")
+                                          : folder.file(failing);
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_EQ(prompt.messages[0],
               (ScriptedPrompt::Message{"The file " + path +

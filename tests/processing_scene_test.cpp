@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/analysis_driver.h"
+#include "platform/paths.h"
 #include "processing/processing_driver.h"
 #include "processing_support.h"
 
@@ -44,7 +45,7 @@ TEST(ProcessingScene, LevelIsConvertedByteForByte) {
 
   EXPECT_EQ(t.folder.read("out.asc"), read_file(data + "level.asc"));
   EXPECT_EQ(t.folder.read("out.mat"), read_file(data + "level.mat"));
-  EXPECT_EQ(read_file(t.folder.file("PIX16") + "/(Extra_mat_1).pix"),
+  EXPECT_EQ(read_file(join_path(t.folder.file("PIX16"), "(Extra_mat_1).pix")),
             read_file(data + "extra_mat_1.pix"));
   EXPECT_EQ(t.folder.read("special_materials.txt"),
             "Multimat. 1, submat. 2 : Glass | Opacity rgb setting : 102,102,102\r\n");
@@ -59,7 +60,7 @@ TEST(ProcessingScene, LevelIsConvertedByteForByte) {
   EXPECT_TRUE(scene.skipped_objects.empty());
   EXPECT_EQ(scene.processed_files,
             (std::vector<std::string>{t.folder.file("out.asc"),
-                                      t.folder.file("PIX16") + "/(Extra_mat_1).pix",
+                                      join_path(t.folder.file("PIX16"), "(Extra_mat_1).pix"),
                                       t.folder.file("out.mat")}));
   ASSERT_EQ(t.prompt.messages.size(), 1u);
   EXPECT_EQ(t.prompt.messages[0],

@@ -52,15 +52,20 @@ class AscLineSink {
 bool read_asc_counts(std::string_view line, std::int64_t& vertices, std::int64_t& faces);
 
 // Steps through an .asc input the way both of its passes do: one line per
-// step, and a whole object when the line is a name line. The pass line
-// counter starts at 1 and the pass ends when it reaches the line count of the
-// first pass; a name line that directly ends an object is handed out as the
-// next step instead of being passed over.
+// step, and a whole object when the line is a name line. The pass ends when
+// its line counter reaches the line count of the first pass. The analysis
+// counts from 0, so its counter is the number of the line last read; the
+// processing counts from 1 and so never reads the last line on its own. A name
+// line that directly ends an object is handed out as the next step instead of
+// being passed over.
 class AscScan {
  public:
-  AscScan(LineReader& reader, std::int64_t nr_line2) : reader_(reader), nr_line2_(nr_line2) {}
+  enum class Counting { from_zero, from_one };
 
-  std::int64_t counter() const { return reader_.number() + 1; }
+  AscScan(LineReader& reader, std::int64_t nr_line2, Counting counting)
+      : reader_(reader), nr_line2_(nr_line2), offset_(counting == Counting::from_one ? 1 : 0) {}
+
+  std::int64_t counter() const { return reader_.number() + offset_; }
   bool more() const { return pending_ || counter() < nr_line2_; }
 
   // Reads the step's line (unless the last object ended on one). False when
@@ -86,6 +91,7 @@ class AscScan {
 
   LineReader& reader_;
   std::int64_t nr_line2_;
+  std::int64_t offset_;
   bool pending_ = false;  // the current line is a name line still to examine
   bool ended_ = false;    // the last read met the end of the file
   std::string lowered_;

@@ -85,7 +85,7 @@ PassOutcome check_asc_objects(Session& session, bool& problems) {
   // Only the object under check is ever named; one slot beside index 0 serves them all.
   scene.obj_names.assign(2, std::string());
   scene.valid_objects = 0;
-  AscScan scan(*reader, scene.nr_line2);
+  AscScan scan(*reader, scene.nr_line2, AscScan::Counting::from_zero);
   AscObject object;
   while (scan.more()) {
     session.events.yield();

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "platform/process.h"
 
 namespace {
 
@@ -40,7 +41,10 @@ void print_help(std::FILE* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
+  meshmill::set_up_standard_streams();
+  // UTF-8 on every system (on Windows, argv would hold the ANSI code page).
+  std::vector<std::string> args = meshmill::command_line_arguments(argc, argv);
+  if (!args.empty()) args.erase(args.begin());
   if (args.empty()) {
     print_help(stderr);
     return usage;

@@ -4,7 +4,12 @@
 #include <filesystem>
 #include <system_error>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "platform/file_system.h"
+#include "platform/wide_text.h"
 
 namespace meshmill {
 
@@ -35,6 +40,39 @@ void set_reason(std::string* why, const std::string& reason) {
 }
 
 constexpr const char* not_regular_reason = "It is not a regular file (a device or a pipe)";
+constexpr const char* read_only_reason = "The file is read-only";
+
+// Windows refuses to replace a read-only file; so does Meshmill everywhere, even
+// for a user (root) whom the system would let through.
+bool is_read_only(const std::string& path) {
+  std::error_code error;
+  auto status = stdfs::status(to_path(path), error);
+  return !error && stdfs::is_regular_file(status) &&
+         (status.permissions() & stdfs::perms::owner_write) == stdfs::perms::none;
+}
+
+// Moves `from` to `to`, replacing a file that is there already.
+bool replace_file(const std::string& from, const std::string& to, std::string* why) {
+  if (is_read_only(to)) {
+    set_reason(why, read_only_reason);
+    return false;
+  }
+#ifdef _WIN32
+  // A plain rename onto an existing file fails on Windows.
+  if (MoveFileExW(to_path(from).c_str(), to_path(to).c_str(), MOVEFILE_REPLACE_EXISTING))
+    return true;
+  DWORD code = GetLastError();
+  set_reason(why, code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION
+                      ? std::string("The file is open in another program")
+                      : system_error_text(code));
+  return false;
+#else
+  std::error_code error;
+  stdfs::rename(to_path(from), to_path(to), error);
+  if (error) set_reason(why, error.message());
+  return !error;
+#endif
+}
 
 bool report(const std::error_code& error, std::string* why) {
   if (error) set_reason(why, error.message());
@@ -90,11 +128,8 @@ class FileOutput : public OutputFile {
       if (failed_) {
         discard(written_path_);
       } else {
-        std::error_code error;
-        stdfs::rename(to_path(written_path_), to_path(final_path_), error);
-        if (error) {
+        if (!replace_file(written_path_, final_path_, &error_)) {
           failed_ = true;
-          error_ = error.message();
           discard(written_path_);
         }
       }
@@ -171,6 +206,10 @@ class NativeFileSystem : public FileSystem {
   }
   std::unique_ptr<OutputFile> create(const std::string& path, CreateMode mode,
                                      std::string* why) override {
+    if (is_read_only(path)) {
+      set_reason(why, read_only_reason);
+      return nullptr;
+    }
     std::string written = mode == CreateMode::direct ? path : path + ".meshmill-part";
     std::FILE* file = open_file(written, "wb");
     if (!file) {
@@ -186,14 +225,16 @@ class NativeFileSystem : public FileSystem {
     return report(error, why);
   }
   bool copy_file(const std::string& from, const std::string& to, std::string* why) override {
+    if (is_read_only(to)) {
+      set_reason(why, read_only_reason);
+      return false;
+    }
     std::error_code error;
     stdfs::copy_file(to_path(from), to_path(to), stdfs::copy_options::overwrite_existing, error);
     return report(error, why);
   }
   bool rename_file(const std::string& from, const std::string& to, std::string* why) override {
-    std::error_code error;
-    stdfs::rename(to_path(from), to_path(to), error);
-    return report(error, why);
+    return replace_file(from, to, why);
   }
   bool create_folder(const std::string& path, std::string* why) override {
     std::error_code error;
@@ -207,16 +248,15 @@ class NativeFileSystem : public FileSystem {
   }
   std::optional<std::string> find_entry_ignoring_case(const std::string& folder,
                                                       const std::string& name) override {
+    // The folder is listed even when the name exists as given: on Windows that
+    // test ignores letter case and would hide the spelling on disk.
     std::error_code error;
-    if (stdfs::exists(to_path(folder) / to_path(name), error)) return name;
     std::optional<std::string> found;
     for (stdfs::directory_iterator it(to_path(folder), error), end; !error && it != end;
          it.increment(error)) {
       std::string entry = from_path(it->path().filename());
-      if (equal_ignoring_case(entry, name)) {
-        found = entry;
-        break;
-      }
+      if (entry == name) return entry;
+      if (!found && equal_ignoring_case(entry, name)) found = entry;
     }
     return found;
   }

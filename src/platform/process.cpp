@@ -1,11 +1,18 @@
 #include "platform/process.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "platform/paths.h"
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
-#include <stdio.h>
 #include <windows.h>
+// shellapi.h needs the types of windows.h.
+#include <shellapi.h>
+
+#include "platform/wide_text.h"
 #else
 #include <unistd.h>
 
@@ -16,6 +23,32 @@
 namespace meshmill {
 
 #ifdef _WIN32
+
+namespace {
+
+std::string environment_variable(const wchar_t* name) {
+  const wchar_t* value = _wgetenv(name);
+  return value ? utf16_to_utf8(value) : std::string();
+}
+
+}  // namespace
+
+std::vector<std::string> command_line_arguments(int, char**) {
+  std::vector<std::string> arguments;
+  int count = 0;
+  wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (wide) {
+    for (int i = 0; i < count; ++i) arguments.push_back(utf16_to_utf8(wide[i]));
+    LocalFree(wide);
+  }
+  return arguments;
+}
+
+void set_up_standard_streams() {
+  _setmode(_fileno(stdout), _O_BINARY);
+  _setmode(_fileno(stderr), _O_BINARY);
+  SetConsoleOutputCP(CP_UTF8);
+}
 
 std::string program_folder() {
   std::wstring path(MAX_PATH, L'\0');
@@ -28,19 +61,36 @@ std::string program_folder() {
     }
     path.resize(path.size() * 2);  // the name was cut: try a larger buffer
   }
-  int size = WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), nullptr, 0,
-                                 nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, path.data(), static_cast<int>(path.size()), utf8.data(), size,
-                      nullptr, nullptr);
-  return parent_folder(utf8);
+  return parent_folder(utf16_to_utf8(path));
 }
 
+// _isatty() also holds for the NUL device; only a console has a console mode.
 bool stdin_is_terminal() {
-  return _isatty(_fileno(stdin)) != 0;
+  DWORD mode = 0;
+  return GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) != 0;
+}
+
+std::string user_config_folder() {
+  std::string base = environment_variable(L"APPDATA");
+  return base.empty() ? std::string() : join_path(base, "Meshmill");
 }
 
 #else
+
+namespace {
+
+std::string environment_variable(const char* name) {
+  const char* value = std::getenv(name);
+  return value ? std::string(value) : std::string();
+}
+
+}  // namespace
+
+std::vector<std::string> command_line_arguments(int argc, char** argv) {
+  return std::vector<std::string>(argv, argv + argc);
+}
+
+void set_up_standard_streams() {}
 
 std::string program_folder() {
   std::error_code error;
@@ -51,6 +101,17 @@ std::string program_folder() {
 
 bool stdin_is_terminal() {
   return isatty(STDIN_FILENO) == 1;
+}
+
+std::string user_config_folder() {
+  std::string base = environment_variable("XDG_CONFIG_HOME");
+  // The XDG rules ignore a relative setting.
+  if (base.empty() || base.front() != '/') {
+    std::string home = environment_variable("HOME");
+    if (home.empty()) return std::string();
+    base = join_path(home, ".config");
+  }
+  return join_path(base, "meshmill");
 }
 
 #endif

@@ -16,7 +16,7 @@ namespace {
 // ASE scenes only). False when the input could not be read (reported).
 bool write_objects(Session& session, ProcessingRun& run) {
   SceneState& scene = session.scene;
-  AscScan scan(*run.input, scene.nr_line2);
+  AscScan scan(*run.input, scene.nr_line2, AscScan::Counting::from_one);
   AscObjectWriter writer(run.flips.axis_flip);
   std::string reason;
   while (scan.more()) {

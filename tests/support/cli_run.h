@@ -1,11 +1,6 @@
 #pragma once
 
-#include <cstdlib>
 #include <string>
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
 
 #include "support/temp_folder.h"
 
@@ -17,16 +12,12 @@ struct CliRun {
   std::string err;
 };
 
-#if defined(MESHMILL_CLI) && !defined(_WIN32)
-// Runs the built program through the POSIX shell, without a terminal on its input.
-inline CliRun run_cli(const TempFolder& folder, const std::string& args) {
-  std::string command = std::string("\"") + MESHMILL_CLI + "\" " + args + " >\"" +
-                        folder.file("out.txt") + "\" 2>\"" + folder.file("err.txt") +
-                        "\" </dev/null";
-  int raw = std::system(command.c_str());
-  int status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return {status, folder.read("out.txt"), folder.read("err.txt")};
-}
-#endif
+// Runs the built meshmill-cli through the system's shell with `args` (paths in
+// double quotes, UTF-8), standard input empty; its output is caught in files
+// of `folder`. Only where the tests know the program (MESHMILL_CLI).
+CliRun run_cli(const TempFolder& folder, const std::string& args);
+
+// A path as JSON writes it: Windows' backslashes are escaped.
+std::string json_path(const std::string& path);
 
 }  // namespace meshmill::testing

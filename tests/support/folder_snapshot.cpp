@@ -8,14 +8,24 @@ namespace meshmill::testing {
 
 namespace stdfs = std::filesystem;
 
+namespace {
+
+// Paths are UTF-8 in the tests as in the program, whatever the system's code page.
+std::string utf8(const std::u8string& text) {
+  return std::string(text.begin(), text.end());
+}
+
+}  // namespace
+
 FolderSnapshot snapshot(const std::string& folder) {
   FolderSnapshot files;
-  for (const auto& entry : stdfs::recursive_directory_iterator(folder)) {
-    std::string name = entry.path().lexically_relative(folder).generic_string();
+  stdfs::path root(std::u8string(folder.begin(), folder.end()));
+  for (const auto& entry : stdfs::recursive_directory_iterator(root)) {
+    std::string name = utf8(entry.path().lexically_relative(root).generic_u8string());
     if (entry.is_directory()) {
       files[name + "/"] = std::string();
     } else {
-      files[name] = read_file(entry.path().string());
+      files[name] = read_file(utf8(entry.path().u8string()));
     }
   }
   return files;

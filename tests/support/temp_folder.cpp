@@ -10,6 +10,16 @@ namespace meshmill::testing {
 
 namespace stdfs = std::filesystem;
 
+namespace {
+
+// Paths are UTF-8; on Windows a narrow std::string path would be read in the
+// ANSI code page instead.
+stdfs::path disk_path(const std::string& utf8) {
+  return stdfs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+}  // namespace
+
 TempFolder::TempFolder() {
   static std::atomic<int> counter{0};
   std::ostringstream name;
@@ -17,29 +27,36 @@ TempFolder::TempFolder() {
   stdfs::path folder = stdfs::temp_directory_path() / name.str();
   stdfs::remove_all(folder);
   stdfs::create_directories(folder);
-  path_ = folder.string();
+  std::u8string utf8 = folder.u8string();
+  path_.assign(utf8.begin(), utf8.end());
 }
 
 TempFolder::~TempFolder() {
   std::error_code ignored;
-  stdfs::remove_all(path_, ignored);
+  stdfs::remove_all(disk_path(path_), ignored);
 }
 
-std::string TempFolder::file(const std::string& name) const { return join_path(path_, name); }
+std::string TempFolder::file(const std::string& name) const {
+  return join_path(path_, name);
+}
 
 std::string TempFolder::write(const std::string& name, const std::string& bytes) const {
   std::string path = file(name);
-  std::ofstream out(path, std::ios::binary);
+  std::ofstream out(disk_path(path), std::ios::binary);
   out << bytes;
   return path;
 }
 
-std::string TempFolder::read(const std::string& name) const { return read_file(file(name)); }
+std::string TempFolder::read(const std::string& name) const {
+  return read_file(file(name));
+}
 
-bool TempFolder::exists(const std::string& name) const { return stdfs::exists(file(name)); }
+bool TempFolder::exists(const std::string& name) const {
+  return stdfs::exists(disk_path(file(name)));
+}
 
 std::string read_file(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(disk_path(path), std::ios::binary);
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();

@@ -1,0 +1,76 @@
+# Shared by the scripts: installing what a fresh Debian lacks, and the folders.
+# shellcheck shell=bash
+
+REPO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+# Runs a command as root: directly when we are root, through sudo otherwise.
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  else
+    sudo "$@"
+  fi
+}
+
+# Installs the Debian packages of the list that are not installed yet; does
+# nothing (and needs no network) when all of them are there.
+install_missing() {
+  local missing=()
+  local package
+  for package in "$@"; do
+    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}" >/dev/null
+}
+
+# What every build needs.
+install_build_tools() {
+  install_missing cmake ninja-build g++ clang libgtest-dev pkg-config
+}
+
+# Configures (once) and builds into the folder $1; further arguments go to cmake.
+build_into() {
+  local folder=$1
+  shift
+  cmake -S "$REPO_ROOT" -B "$REPO_ROOT/$folder" -G Ninja "$@" >/dev/null
+  cmake --build "$REPO_ROOT/$folder" -j2
+}
+
+# What the Windows cross build and its tests under wine need.
+install_windows_tools() {
+  install_build_tools
+  install_missing g++-mingw-w64-x86-64 wine64 wine
+}
+
+# Cross-builds for Windows into build-windows/.
+build_windows() {
+  build_into build-windows -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_TOOLCHAIN_FILE="$REPO_ROOT/cmake/mingw-w64.cmake"
+}
+
+# A headless, quiet wine with a private prefix under build-windows/, and one
+# persistent server for all the runs (stopped when the script exits).
+start_wine() {
+  export WINEPREFIX="$REPO_ROOT/build-windows/wine-prefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
+  unset DISPLAY WAYLAND_DISPLAY
+  mkdir -p "$WINEPREFIX"
+  wineserver -p
+  trap 'wineserver -k || true' EXIT
+  wine wineboot -i >/dev/null 2>&1
+}
+
+# The options of "convert" that switch on the shortening of long texture names,
+# as far as the given meshmill-cli (with its runner, e.g. wine) offers them.
+texture_renaming_options() {
+  local help option
+  help=$("$@" convert --help 2>/dev/null || true)
+  for option in --auto-shorten --rename-textures; do
+    case "$help" in *"$option"*) printf '%s\n' "$option" ;; esac
+  done
+}
