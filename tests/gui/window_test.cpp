@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/options.h"
 #include "gui/main_window.h"
+#include "support/ase_builder.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_folder.h"
 
@@ -43,6 +45,8 @@ struct Form {
     std::filesystem::copy(MESHMILL_EXAMPLES, copy, std::filesystem::copy_options::recursive);
     return copy + "/sample_track.ase";
   }
+  // False while the options file is still the placeholder of another branch.
+  bool options_file_built() { return !options_file_path(*fs, folder.path()).empty(); }
   bool said(const std::string& text) {
     for (const auto& message : prompt.messages) {
       if (message.text == text) return true;
@@ -75,6 +79,14 @@ constexpr const char* small_asc =
     "Smoothing:  1\r\n"
     "\r\n";
 
+// An options file holding the keys of Check1, Check2 and Check3 only.
+std::string options_with_keys_1_to_3(char check1, char check2, char check3) {
+  return std::string("[General settings]\r\n") +
+         "Automatic shortening of texture filenames=" + check1 + "\r\n" +
+         "Two sided flag applyed everywhere=" + check2 + "\r\n" +
+         "Use same name as target file=" + check3 + "\r\n";
+}
+
 }  // namespace
 
 class WindowTest : public QObject {
@@ -91,6 +103,9 @@ class WindowTest : public QObject {
   void no_second_command_while_a_pass_runs();
   void dropped_scene_is_analysed();
   void check_all_after_an_asc_input();
+  void check3_from_the_options_file();
+  void closing_saves_the_options();
+  void express_processing_closes_the_window();
   void analyse_then_process_through_the_buttons();
   void screenshot();
 };
@@ -305,6 +320,52 @@ void WindowTest::check_all_after_an_asc_input() {
   QVERIFY(form.check("Check_flip3daxis")->isEnabled());
   QVERIFY(!form.check("Check_createmat")->isEnabled());
   QVERIFY(!form.check("Check_vtextures")->isEnabled());
+}
+
+void WindowTest::check3_from_the_options_file() {
+  Form form;
+  if (!form.options_file_built()) QSKIP("the options file is not built in yet");
+  form.folder.write("meshmill_options.ini", options_with_keys_1_to_3('1', '0', '1'));
+  form.window.start("");
+  QVERIFY(form.check("Check1")->isChecked());
+  QVERIFY(!form.check("Check2")->isChecked());
+  QVERIFY(form.check("Check3")->isChecked());
+  QVERIFY(!form.shown("Target_filename"));
+  QVERIFY(!form.shown("Text_savefile"));
+  QVERIFY(form.check("Check5")->isChecked());  // key 4 is missing: 5 and 6 are not loaded
+}
+
+void WindowTest::closing_saves_the_options() {
+  Form form;
+  if (!form.options_file_built()) QSKIP("the options file is not built in yet");
+  form.window.start("");
+  form.click("Check4");
+  form.click("Check5");
+  QVERIFY(form.window.close());
+  std::string saved = form.folder.read("meshmill_options.ini");
+  QVERIFY(saved.find("Automatically overwrite .asc, .mat and .apl without warning=1") !=
+          std::string::npos);
+  QVERIFY(saved.find("Ignore renaming of longnamed textures files=0") != std::string::npos);
+}
+
+void WindowTest::express_processing_closes_the_window() {
+  Form form;
+  if (!form.options_file_built()) QSKIP("the options file is not built in yet");
+  form.folder.write("meshmill_options.ini", options_with_keys_1_to_3('0', '1', '0'));
+  std::filesystem::create_directory(form.folder.file("TIFFRGB"));
+  std::string scene = form.folder.write("boxes.ase", testing::ase_scene(testing::boxes(2)));
+  form.prompt.answers = {answer::yes};
+  form.window.start(scene);
+  QCOMPARE(form.prompt.messages.back(),
+           (Message{"Finished exporting of the imported 3d scene file ! DON'T forget to optimize "
+                    "the object in plaything2 !!",
+                    64, "Finished"}));
+  QVERIFY(form.folder.exists("boxes.asc"));
+  QVERIFY(!form.window.isVisible());
+  std::string saved = form.folder.read("meshmill_options.ini");
+  // The finish saved keys 1 to 3; the closing did not save the other three.
+  QVERIFY(saved.find("Automatic shortening of texture filenames=0") != std::string::npos);
+  QVERIFY(saved.find("Automatically overwrite") == std::string::npos);
 }
 
 // Run on its own by the `screenshot` build target.
