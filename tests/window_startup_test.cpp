@@ -9,14 +9,8 @@
 namespace meshmill {
 namespace {
 
-// False while the options file is still the placeholder of another branch.
-bool options_file_built(testing::TestSession& t) {
-  return !options_file_path(*t.fs, t.folder.path()).empty();
-}
-
 TEST(StartUp, LoadsTheOptionsThenAnalysesTheCommandLine) {
   testing::TestSession t;
-  if (!options_file_built(t)) GTEST_SKIP() << "the options file is not built in yet";
   t.folder.write("meshmill_options.ini",
                  "[General settings]\r\n"
                  "Automatic shortening of texture filenames=1\r\n"
@@ -49,7 +43,6 @@ TEST(StartUp, LoadsTheOptionsThenAnalysesTheCommandLine) {
 
 TEST(Closing, SavesTheOptionsUnlessTheProcessingEndedTheProgram) {
   testing::TestSession t;
-  if (!options_file_built(t)) GTEST_SKIP() << "the options file is not built in yet";
   start_up(t.session, "");
   t.session.quit_requested = true;
   close_window(t.session);

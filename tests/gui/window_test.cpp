@@ -46,7 +46,6 @@ struct Form {
     return copy + "/sample_track.ase";
   }
   // False while the options file is still the placeholder of another branch.
-  bool options_file_built() { return !options_file_path(*fs, folder.path()).empty(); }
   bool said(const std::string& text) {
     for (const auto& message : prompt.messages) {
       if (message.text == text) return true;
@@ -324,7 +323,6 @@ void WindowTest::check_all_after_an_asc_input() {
 
 void WindowTest::check3_from_the_options_file() {
   Form form;
-  if (!form.options_file_built()) QSKIP("the options file is not built in yet");
   form.folder.write("meshmill_options.ini", options_with_keys_1_to_3('1', '0', '1'));
   form.window.start("");
   QVERIFY(form.check("Check1")->isChecked());
@@ -337,7 +335,6 @@ void WindowTest::check3_from_the_options_file() {
 
 void WindowTest::closing_saves_the_options() {
   Form form;
-  if (!form.options_file_built()) QSKIP("the options file is not built in yet");
   form.window.start("");
   form.click("Check4");
   form.click("Check5");
@@ -350,7 +347,6 @@ void WindowTest::closing_saves_the_options() {
 
 void WindowTest::express_processing_closes_the_window() {
   Form form;
-  if (!form.options_file_built()) QSKIP("the options file is not built in yet");
   form.folder.write("meshmill_options.ini", options_with_keys_1_to_3('0', '1', '0'));
   std::filesystem::create_directory(form.folder.file("TIFFRGB"));
   std::string scene = form.folder.write("boxes.ase", testing::ase_scene(testing::boxes(2)));
