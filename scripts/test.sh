@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Meshmill and runs the whole test suite twice: a normal build in build/
 # and a build with AddressSanitizer and UndefinedBehaviorSanitizer (clang) in
-# build-asan/. Any failure fails the script.
+# build-asan/, then each fuzz target for a few seconds when clang has
+# libFuzzer. Any failure fails the script.
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 
@@ -18,3 +19,12 @@ build_into build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== Build (clang++, AddressSanitizer + UndefinedBehaviorSanitizer) in build-asan/"
 build_into build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DMESHMILL_SANITIZE=ON
 (cd "$REPO_ROOT/build-asan" && ctest --output-on-failure -j2)
+
+# The fuzz targets run briefly so they keep building and keep passing their
+# seeds; scripts/fuzz.sh runs them for longer.
+if "$REPO_ROOT/scripts/fuzz.sh" --available; then
+  echo "== Fuzz targets (clang, libFuzzer), 12 s each, in build-fuzz/"
+  "$REPO_ROOT/scripts/fuzz.sh" 12
+else
+  echo "== Fuzz targets skipped: clang cannot link libFuzzer here"
+fi

@@ -9,10 +9,6 @@ namespace {
 using Message = ScriptedPrompt::Message;
 using Messages = std::vector<Message>;
 
-const std::string no_objects =
-    "The specified file doesn't contain any objects declared correctly, so this program won't "
-    "process this file, choose another file.";
-
 // After a refusal the scene is unloaded without a question and the window is at rest.
 void expect_unloaded(const TestSession& t) {
   const SceneState& scene = t.session.scene;
@@ -51,7 +47,7 @@ TEST(AnalysisRefusal, StructuralProblemsRefuseTheWholeFile) {
             (Message{group_text, 16, "Error"}));
   EXPECT_EQ(refusal_of(ase_header() + "*group {\r\n" + box).text, group_text);
 
-  EXPECT_EQ(refusal_of(ase_header()), (Message{no_objects, 16, "Error"}));
+  EXPECT_EQ(refusal_of(ase_header()), (Message{no_objects_text, 16, "Error"}));
 
   std::string without_mapping = box;
   without_mapping.erase(
@@ -100,14 +96,14 @@ TEST(AnalysisRefusal, IndentedGroupLinesAndTinyFilesAreNoStructure) {
   // One line, no line end: the bar's range ends below its start.
   TestSession one_line;
   analyse_text(one_line, "*3DSMAX_ASCIIEXPORT");
-  EXPECT_EQ(one_line.prompt.messages.back().text, no_objects);
+  EXPECT_EQ(one_line.prompt.messages.back().text, no_objects_text);
 
   // Binary data and a line longer than the reader keeps: a plain answer.
   TestSession binary;
   std::string bytes(3 << 20, '\0');
   for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7919 % 251);
   analyse_text(binary, bytes);
-  EXPECT_EQ(binary.prompt.messages.back().text, no_objects);
+  EXPECT_EQ(binary.prompt.messages.back().text, no_objects_text);
   expect_unloaded(binary);
 }
 
@@ -155,7 +151,7 @@ TEST(AnalysisRefusal, StartUpPathsAndTheDialog) {
   EXPECT_EQ(dialog.prompt.messages, (Messages{{"No file selected or imported.", 16, "Warning"}}));
   dialog.prompt.open_answers = {dialog.folder.write("blank.ase", "")};
   analyze_scene(dialog.session);
-  EXPECT_EQ(dialog.prompt.messages.back().text, no_objects);
+  EXPECT_EQ(dialog.prompt.messages.back().text, no_objects_text);
 }
 
 TEST(AnalysisRefusal, FilesThatCantBeReadOrCreatedAreNamedWithTheReason) {
@@ -205,7 +201,7 @@ TEST(AnalysisRefusal, ARefusalEndsExpressMode) {
   t.prompt.answers = {answer::yes};
   analyse_text(t, ase_header());
   EXPECT_EQ(t.prompt.messages,
-            (Messages{{express_question, 4, "Question"}, {no_objects, 16, "Error"}}));
+            (Messages{{express_question, 4, "Question"}, {no_objects_text, 16, "Error"}}));
   expect_unloaded(t);
 }
 

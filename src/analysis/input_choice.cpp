@@ -1,5 +1,6 @@
 #include "analysis/input_choice.h"
 
+#include "analysis/analysis_refusal.h"
 #include "platform/paths.h"
 
 namespace meshmill {
@@ -67,6 +68,15 @@ bool check_startup_path(Session& session) {
   scene.fich = path;
   const char* problem = nullptr;
   const char* title = nullptr;
+  if (!session.fs.file_exists(path) && session.fs.entry_exists(path)) {
+    // A folder or a device is there: say why it can't be read rather than "doesn't exist".
+    std::string why;
+    session.fs.open_read(path, &why);
+    report_file_failure(session, "opened", path, why);
+    scene.impo.clear();
+    scene.fich.clear();
+    return false;
+  }
   if (!session.fs.file_exists(path)) {
     problem = "doesn't exist!";
     title = "Error";

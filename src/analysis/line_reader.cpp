@@ -12,7 +12,8 @@ constexpr std::size_t chunk_size = 1 << 20;
 LineReader::LineReader(std::unique_ptr<InputStream> input, std::size_t max_line_length)
     : input_(std::move(input)),
       max_line_length_(std::max<std::size_t>(max_line_length, 1)),
-      buffer_(chunk_size + max_line_length_) {}
+      buffer_size_(chunk_size + max_line_length_),
+      buffer_(std::make_unique_for_overwrite<char[]>(buffer_size_)) {}
 
 const std::string& LineReader::error() const {
   static const std::string none;
@@ -23,12 +24,12 @@ const std::string& LineReader::error() const {
 bool LineReader::fill() {
   if (eof_ || failed_) return false;
   if (begin_ > 0) {
-    std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+    std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
     end_ -= begin_;
     begin_ = 0;
   }
-  if (end_ == buffer_.size()) return true;
-  std::ptrdiff_t got = input_->read(buffer_.data() + end_, buffer_.size() - end_);
+  if (end_ == buffer_size_) return true;
+  std::ptrdiff_t got = input_->read(buffer_.get() + end_, buffer_size_ - end_);
   if (got < 0) {
     failed_ = true;
     return false;
@@ -46,7 +47,7 @@ bool LineReader::next() {
   long_line_.clear();
   std::size_t scanned = 0;  // bytes from begin_ already known to hold no line feed
   for (;;) {
-    const char* start = buffer_.data() + begin_;
+    const char* start = buffer_.get() + begin_;
     const void* feed = std::memchr(start + scanned, '\n', end_ - begin_ - scanned);
     if (feed) {
       std::size_t length = static_cast<const char*>(feed) - start;
@@ -81,7 +82,7 @@ bool LineReader::next() {
       if (truncated_) {
         line_ = long_line_;
       } else {
-        line_ = std::string_view(buffer_.data() + begin_, rest);
+        line_ = std::string_view(buffer_.get() + begin_, rest);
       }
       begin_ = end_;
       ++number_;

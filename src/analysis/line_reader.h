@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/file_system.h"
 
@@ -37,7 +36,9 @@ class LineReader {
 
   std::unique_ptr<InputStream> input_;
   std::size_t max_line_length_;
-  std::vector<char> buffer_;
+  // Left uninitialised: a small file touches only the pages it fills.
+  std::size_t buffer_size_;
+  std::unique_ptr<char[]> buffer_;
   std::size_t begin_ = 0;
   std::size_t end_ = 0;
   bool eof_ = false;

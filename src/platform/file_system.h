@@ -47,11 +47,18 @@ class FileSystem {
  public:
   virtual ~FileSystem() = default;
 
+  // A regular file is there (not a folder, a device or a pipe).
   virtual bool file_exists(const std::string& path) = 0;
   virtual bool folder_exists(const std::string& path) = 0;
+  // Anything is there: a file, a folder, a device...
+  virtual bool entry_exists(const std::string& path) {
+    return file_exists(path) || folder_exists(path);
+  }
   virtual std::optional<std::int64_t> file_size(const std::string& path) = 0;
 
   // On failure these return null/false and, when `why` is given, the system's reason.
+  // Only regular files are opened for reading: a device or a pipe could
+  // never end, or block the opening.
   virtual std::unique_ptr<InputStream> open_read(const std::string& path, std::string* why) = 0;
   virtual std::unique_ptr<OutputFile> create(const std::string& path, CreateMode mode,
                                              std::string* why) = 0;

@@ -12,6 +12,7 @@ class ForwardingFileSystem : public FileSystem {
 
   bool file_exists(const std::string& path) override { return inner_.file_exists(path); }
   bool folder_exists(const std::string& path) override { return inner_.folder_exists(path); }
+  bool entry_exists(const std::string& path) override { return inner_.entry_exists(path); }
   std::optional<std::int64_t> file_size(const std::string& path) override {
     return inner_.file_size(path);
   }

@@ -39,6 +39,7 @@ void set_reason(std::string* why, const std::string& reason) {
   if (why) *why = reason;
 }
 
+constexpr const char* not_regular_reason = "It is not a regular file (a device or a pipe)";
 constexpr const char* read_only_reason = "The file is read-only";
 
 // Windows refuses to replace a read-only file; so does Meshmill everywhere, even
@@ -173,6 +174,10 @@ class NativeFileSystem : public FileSystem {
     std::error_code error;
     return stdfs::is_regular_file(to_path(path), error);
   }
+  bool entry_exists(const std::string& path) override {
+    std::error_code error;
+    return stdfs::exists(to_path(path), error);
+  }
   bool folder_exists(const std::string& path) override {
     std::error_code error;
     return stdfs::is_directory(to_path(path), error);
@@ -186,6 +191,10 @@ class NativeFileSystem : public FileSystem {
   std::unique_ptr<InputStream> open_read(const std::string& path, std::string* why) override {
     if (folder_exists(path)) {
       set_reason(why, std::make_error_code(std::errc::is_a_directory).message());
+      return nullptr;
+    }
+    if (entry_exists(path) && !file_exists(path)) {
+      set_reason(why, not_regular_reason);
       return nullptr;
     }
     std::FILE* file = open_file(path, "rb");

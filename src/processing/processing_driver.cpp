@@ -21,16 +21,19 @@ bool derive_target(Session& session) {
   scene.pix16_dest = join_path(parent_folder(input), "PIX16");
   if (!session.fs.folder_exists(scene.pix16_dest)) session.fs.create_folder(scene.pix16_dest);
 
-  if (window.Check4.ticked() || !session.fs.file_exists(scene.fich_dest)) return true;
-  int answer = session.prompt.message_box(
-      "There is already a .asc file with the same name of the final project indicated. Do you "
-      "want to overwrite it?",
-      style::yes_no, "Warning");
-  if (answer != answer::no) return true;
-  session.prompt.message_box(
-      "Then you must choose another target filename or path (the 3d scene is still ready to "
-      "process, just choose another name)",
-      style::information_icon, "Warning");
+  // An .asc input's own name: the box was ticked after its analysis unticked it.
+  if (!refuse_input_as_output(session, scene.fich_dest)) {
+    if (window.Check4.ticked() || !session.fs.file_exists(scene.fich_dest)) return true;
+    int answer = session.prompt.message_box(
+        "There is already a .asc file with the same name of the final project indicated. Do you "
+        "want to overwrite it?",
+        style::yes_no, "Warning");
+    if (answer != answer::no) return true;
+    session.prompt.message_box(
+        "Then you must choose another target filename or path (the 3d scene is still ready to "
+        "process, just choose another name)",
+        style::information_icon, "Warning");
+  }
   window.Check3.value = 0;
   window.Target_filename.visible = true;
   window.Text_savefile.visible = true;

@@ -1,5 +1,6 @@
 #include "processing/processing_paths.h"
 
+#include "analysis/keywords.h"
 #include "platform/paths.h"
 
 namespace meshmill {
@@ -11,6 +12,15 @@ std::string input_folder(const Session& session) {
 std::string material_file_path(const std::string& fich_dest) {
   std::size_t keep = fich_dest.size() < 3 ? 0 : fich_dest.size() - 3;
   return fich_dest.substr(0, keep) + "mat";
+}
+
+bool refuse_input_as_output(Session& session, const std::string& output) {
+  if (!equal_ignoring_case(output, session.scene.fich)) return false;
+  session.prompt.message_box(
+      "You can't overwrite the original 3d scene file from where this program will read the "
+      "information! You HAVE to choose another name or another path!",
+      style::error_icon, "Error");
+  return true;
 }
 
 }  // namespace meshmill

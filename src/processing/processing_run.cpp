@@ -4,6 +4,7 @@
 
 #include "processing/file_failure.h"
 #include "processing/processing_finish.h"
+#include "processing/processing_paths.h"
 
 namespace meshmill {
 
@@ -32,6 +33,12 @@ bool open_processing_run(Session& session, ProcessingRun& run) {
   std::vector<std::string> paths = run.split && files_required >= 2
                                        ? SplitOutputs::split_names(scene.fich_dest, files_required)
                                        : std::vector<std::string>{scene.fich_dest};
+  for (const std::string& path : paths) {
+    if (refuse_input_as_output(session, path)) {
+      abandon_processing(session);
+      return false;
+    }
+  }
   if (!run.outputs.create(session, paths)) {
     abandon_processing(session);
     return false;

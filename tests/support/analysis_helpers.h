@@ -17,6 +17,9 @@ inline const std::string finished_text = "Analyzing of 3d scene file finished!";
 inline const std::string skipped_text =
     "Analyzing of 3d scene file finished, but certain objects will not be processed and were "
     "skipped.";
+inline const std::string no_objects_text =
+    "The specified file doesn't contain any objects declared correctly, so this program won't "
+    "process this file, choose another file.";
 inline const std::string invalid_text =
     "This .ase file is invalid, make sure you don't edit it manually.";
 
