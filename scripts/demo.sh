@@ -16,9 +16,8 @@ cp "$REPO_ROOT/examples/sample_track.ase" "$demo/"
 cp -r "$REPO_ROOT/examples/TIFFRGB" "$demo/"
 
 echo "== meshmill-cli convert sample_track.ase"
-cli="$REPO_ROOT/build/bin/meshmill-cli"
-mapfile -t renaming < <(texture_renaming_options "$cli")
-"$cli" convert "$demo/sample_track.ase" -o "$demo/output/sample_track.asc" --yes "${renaming[@]}"
+"$REPO_ROOT/build/bin/meshmill-cli" convert "$demo/sample_track.ase" \
+  -o "$demo/output/sample_track.asc" --yes --auto-shorten --rename-textures
 
 echo
 echo "== Written in $demo"

@@ -34,9 +34,7 @@ convert() {
   local system=$1 scene=$2 target=$3
   shift 3
   local status=0
-  local renaming
-  mapfile -t renaming < <(texture_renaming_options "$@")
-  "$@" convert "$scene" -o "$target" --json --yes "${renaming[@]}" \
+  "$@" convert "$scene" -o "$target" --json --yes --auto-shorten --rename-textures \
     >"$compare/$system.json" 2>"$compare/$system.stderr" || status=$?
   echo "$status"
 }

@@ -33,7 +33,7 @@ TEST(AscInputCli, AnalyzeShowsTheStatistics) {
             std::string::npos)
       << json.out;
   // The analysis leaves its log, empty; only a processing run deletes it.
-  EXPECT_NE(json.out.find("\"error_log\":\"" + folder.file("error_log.txt") + "\""),
+  EXPECT_NE(json.out.find("\"error_log\":\"" + json_path(folder.file("error_log.txt")) + "\""),
             std::string::npos)
       << json.out;
 }

@@ -64,13 +64,3 @@ start_wine() {
   trap 'wineserver -k || true' EXIT
   wine wineboot -i >/dev/null 2>&1
 }
-
-# The options of "convert" that switch on the shortening of long texture names,
-# as far as the given meshmill-cli (with its runner, e.g. wine) offers them.
-texture_renaming_options() {
-  local help option
-  help=$("$@" convert --help 2>/dev/null || true)
-  for option in --auto-shorten --rename-textures; do
-    case "$help" in *"$option"*) printf '%s\n' "$option" ;; esac
-  done
-}
