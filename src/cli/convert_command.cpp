@@ -3,6 +3,7 @@
 
 #include "analysis/analysis_driver.h"
 #include "analysis/keywords.h"
+#include "app/target_choice.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
@@ -151,29 +152,6 @@ void apply_settings(const ConvertOptions& o, WindowState& w) {
   o.textures.apply(w);
 }
 
-// The window's target choice with a given path. False when it is refused.
-bool choose_target(Session& session, const std::string& target) {
-  if (target.empty()) {
-    session.prompt.message_box("No filename choosed or entered, cancelling operation.",
-                               style::error_icon, "Warning");
-    return false;
-  }
-  if (equal_ignoring_case(target, session.scene.fich)) {
-    session.prompt.message_box(
-        "You can't overwrite the original 3d scene file from where this program will read the "
-        "information! You HAVE to choose another name or another path!",
-        style::error_icon, "Error");
-    return false;
-  }
-  session.scene.fich_dest = target;
-  session.window.Text_savefile.text = target;
-  session.scene.pix16_dest = join_path(parent_folder(target), "PIX16");
-  if (!session.fs.folder_exists(session.scene.pix16_dest)) {
-    session.fs.create_folder(session.scene.pix16_dest);
-  }
-  return true;
-}
-
 bool finished(const CliSession& cli) {
   for (const auto& message : cli.prompt().messages()) {
     if (message.title == "Finished" && message.text.starts_with("Finished exporting")) return true;
@@ -237,7 +215,7 @@ int run_convert(const std::vector<std::string>& args) {
     bool target_ok = true;
     if (options.have_target) {
       // As in the window: no target for an .asc input with faulty objects.
-      target_ok = session.window.Target_filename.enabled && choose_target(session, options.target);
+      target_ok = session.window.Target_filename.enabled && accept_target(session, options.target);
     } else {
       session.window.Check3.value = 1;
     }

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/session.h"
+
+namespace meshmill {
+
+// The "&Open log error txt file" command: opens error_log.txt beside the loaded
+// input with the program the system associates with it.
+void open_error_log(Session& session);
+
+}  // namespace meshmill

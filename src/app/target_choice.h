@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "app/session.h"
+
+namespace meshmill {
+
+// The "&Target filename and path for processed 3d scene file" command: asks for
+// the target .asc and prepares the PIX16 folder beside it. Refusals leave the
+// previous target as it was.
+void choose_target(Session& session);
+
+// The checks and settings of the target choice for a path already chosen (the
+// dialog's answer, or a path given to the command-line tool). False when it is
+// refused with a message.
+bool accept_target(Session& session, const std::string& path);
+
+}  // namespace meshmill

@@ -1,0 +1,62 @@
+#include "app/window_commands.h"
+
+#include "analysis/analysis_driver.h"
+#include "analysis/keywords.h"
+#include "app/clear_statistics.h"
+#include "app/options.h"
+#include "app/window_rules.h"
+#include "platform/paths.h"
+
+namespace meshmill {
+
+bool run_command(Session& session, const std::function<void(Session&)>& command) {
+  if (session.command_running) return false;
+  command(session);
+  // The passes untick Check3 in places; its controls follow the box.
+  apply_check3(session.window);
+  return true;
+}
+
+void yield_to_window(Session& session, const std::function<void()>& run_events) {
+  bool running = session.command_running;
+  session.command_running = true;
+  run_events();
+  session.command_running = running;
+}
+
+bool tick_check_box(Session& session, CheckBox& box, bool ticked) {
+  if (session.command_running) return false;
+  box.value = ticked ? 1 : 0;
+  WindowState& window = session.window;
+  if (&box == &window.Check_all) apply_check_all(window, session.scene.file_type);
+  if (&box == &window.Check3) apply_check3(window);
+  return true;
+}
+
+bool edit_text(Session& session, TextBox& box, const std::string& text) {
+  if (session.command_running) return false;
+  box.text = text;
+  return true;
+}
+
+void analyze_dropped_scene(Session& session, const std::string& path) {
+  if (session.scene.file_loaded == 1) {
+    // The analysis of a given path skips its own confirmation and reset, and
+    // its statistics add up: start from the empty state.
+    clear_statistics(session);
+    if (session.scene.file_loaded == 1) return;
+  }
+  session.scene.impo = path;
+  analyze_scene(session);
+}
+
+bool is_scene_file(const std::string& path) {
+  std::string type = extension(path);
+  return equal_ignoring_case(type, "ase") || equal_ignoring_case(type, "asc");
+}
+
+void close_window(Session& session) {
+  if (!session.quit_requested) save_options(session);
+}
+
+}  // namespace meshmill

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <string>
+
+#include "app/session.h"
+#include "gui/form_controls.h"
+#include "gui/qt_event_pump.h"
+
+namespace meshmill::gui {
+
+// Form1: a view over the window's state. It renders the state after each
+// command and while a pass yields, and forwards clicks to the commands.
+class MainWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  MainWindow(PromptService& prompt, FileSystem& fs, const std::string& program_folder);
+
+  Session& session() { return session_; }
+  // The start-up: options, then the scene named on the command line, if any.
+  void start(const std::string& command_line);
+  void render();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void run(const std::function<void(Session&)>& command);
+  void connect_controls();
+
+  QtEventPump pump_;
+  Session session_;
+  FormControls controls_;
+  bool close_pending_ = false;  // the user closed the window while a pass ran
+};
+
+}  // namespace meshmill::gui

@@ -1,0 +1,322 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+#include "gui/main_window.h"
+#include "support/scripted_prompt.h"
+#include "support/temp_folder.h"
+
+namespace meshmill::gui {
+namespace {
+
+// One window over a fresh folder (the program's folder) with a scripted prompt.
+struct Form {
+  testing::TempFolder folder;
+  testing::ScriptedPrompt prompt;
+  std::unique_ptr<FileSystem> fs = make_native_file_system();
+  MainWindow window{prompt, *fs, folder.path()};
+
+  Form() {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) qFatal("the window did not show");
+  }
+  template <class Widget>
+  Widget* find(const char* name) {
+    auto* widget = window.findChild<Widget*>(name);
+    if (!widget) qFatal("no control %s", name);
+    return widget;
+  }
+  QPushButton* button(const char* name) { return find<QPushButton>(name); }
+  QCheckBox* check(const char* name) { return find<QCheckBox>(name); }
+  void click(const char* name) { QTest::mouseClick(find<QAbstractButton>(name), Qt::LeftButton); }
+  bool shown(const char* name) { return !find<QWidget>(name)->isHidden(); }
+  QString text(const char* name) { return find<QLineEdit>(name)->text(); }
+  // The sample track copied into `subfolder` (side files land beside it).
+  std::string sample(const std::string& subfolder = "tracks") {
+    std::string copy = folder.file(subfolder);
+    std::filesystem::copy(MESHMILL_EXAMPLES, copy, std::filesystem::copy_options::recursive);
+    return copy + "/sample_track.ase";
+  }
+  bool said(const std::string& text) {
+    for (const auto& message : prompt.messages) {
+      if (message.text == text) return true;
+    }
+    return false;
+  }
+};
+
+using Message = testing::ScriptedPrompt::Message;
+
+const std::string express_question =
+    "Do you want the 3dscene to be processed and converted to .asc right away after being "
+    "analyzed (sucessfully) into the final .asc files, USING THE SAME PATH AND FILENAME of the "
+    "input .ase file and the default processing settings?";
+const Message skipped_warning{
+    "Analyzing of 3d scene file finished, but certain objects will not be processed and were "
+    "skipped.",
+    16, "Warning"};
+
+// One object of three vertices and one face, as the ASC writer writes it.
+constexpr const char* small_asc =
+    "Named object: \"Box01\"\r\n"
+    "Tri-mesh, Vertices: 3     Faces: 1\r\n"
+    "Vertex list:\r\n"
+    "Vertex 0:  X:0.0     Y:0.0     Z:0.0\r\n"
+    "Vertex 1:  X:1.0     Y:0.0     Z:0.0\r\n"
+    "Vertex 2:  X:0.0     Y:1.0     Z:0.0\r\n"
+    "Face list:\r\n"
+    "Face 0:    A:0 B:1 C:2 AB:1 BC:1 CA:1\r\n"
+    "Smoothing:  1\r\n"
+    "\r\n";
+
+}  // namespace
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initial_state();
+  void check_all_enables_the_four_settings();
+  void check3_hides_the_target_controls();
+  void typed_object_names_reach_the_state();
+  void start_up_analyses_the_command_line_path();
+  void start_up_refuses_a_missing_path();
+  void target_choice_refuses_the_input_itself();
+  void no_second_command_while_a_pass_runs();
+  void dropped_scene_is_analysed();
+  void check_all_after_an_asc_input();
+  void analyse_then_process_through_the_buttons();
+  void screenshot();
+};
+
+void WindowTest::initial_state() {
+  Form form;
+  QCOMPARE(form.window.windowTitle(), QString("Meshmill " MESHMILL_VERSION));
+  QCOMPARE(form.button("Analize_filename")->text(), QString("&Indicate and analyze 3d scene file"));
+  QCOMPARE(form.button("Start_process")->text(), QString("&Start Process"));
+  QVERIFY(form.button("Analize_filename")->isEnabled());
+  QVERIFY(form.button("Start_process")->isEnabled());
+  QVERIFY(!form.button("Target_filename")->isEnabled());
+  QVERIFY(!form.button("Clear_statistics")->isEnabled());
+  QVERIFY(!form.button("Open_error_log")->isEnabled());
+  QVERIFY(form.button("Start_process")->font().bold());
+  QVERIFY(form.check("Check_all")->font().bold());
+
+  const char* ticked[] = {"Check_all", "Check2", "Check5"};
+  const char* unticked[] = {"Check_createmat", "Check_splitasc", "Check_flip3daxis",
+                            "Check_vtextures", "Check1",         "Check3",
+                            "Check4",          "Check6"};
+  for (const char* name : ticked) QVERIFY2(form.check(name)->isChecked(), name);
+  for (const char* name : unticked) QVERIFY2(!form.check(name)->isChecked(), name);
+  for (const char* name :
+       {"Check_createmat", "Check_splitasc", "Check_flip3daxis", "Check_vtextures"}) {
+    QVERIFY2(!form.check(name)->isEnabled(), name);
+  }
+  for (const char* name : {"Label_analize", "Analize_bar", "Label_process", "Process_bar"}) {
+    QVERIFY2(!form.shown(name), name);
+  }
+  QVERIFY(form.find<QLineEdit>("Text_loadfile")->isReadOnly());
+  QVERIFY(!form.find<QLineEdit>("Text3")->isReadOnly());
+  QVERIFY(form.check("Check_vtextures")->toolTip().contains("absolutly required"));
+  QVERIFY(form.find<QProgressBar>("Process_bar")->toolTip().contains("isn't accurate"));
+}
+
+void WindowTest::check_all_enables_the_four_settings() {
+  Form form;
+  form.click("Check_all");
+  QVERIFY(!form.check("Check_all")->isChecked());
+  for (const char* name :
+       {"Check_createmat", "Check_splitasc", "Check_flip3daxis", "Check_vtextures"}) {
+    QVERIFY2(form.check(name)->isEnabled(), name);
+  }
+  form.click("Check_splitasc");
+  form.click("Check_all");
+  QVERIFY(!form.check("Check_splitasc")->isEnabled());
+  QVERIFY(form.check("Check_splitasc")->isChecked());
+  QCOMPARE(form.window.session().window.Check_splitasc.value, 1);
+}
+
+void WindowTest::check3_hides_the_target_controls() {
+  Form form;
+  form.click("Check3");
+  QVERIFY(!form.shown("Target_filename"));
+  QVERIFY(!form.shown("Text_savefile"));
+  form.click("Check3");
+  QVERIFY(form.shown("Target_filename"));
+  QVERIFY(form.shown("Text_savefile"));
+}
+
+void WindowTest::typed_object_names_reach_the_state() {
+  Form form;
+  QTest::keyClicks(form.find<QLineEdit>("Text3"), "Box01,Box02");
+  QCOMPARE(form.window.session().window.Text3.text, std::string("Box01,Box02"));
+}
+
+void WindowTest::start_up_analyses_the_command_line_path() {
+  Form form;
+  // A folder with a blank: the whole command line is the path.
+  std::string scene = form.sample("my tracks");
+  form.window.start(scene);
+  QVERIFY(form.prompt.open_requests.empty());
+  QCOMPARE(form.prompt.messages.front(), (Message{express_question, 4, "Question"}));
+  QVERIFY(form.said(skipped_warning.text));
+  QCOMPARE(form.text("Text_loadfile"), QString::fromStdString(scene));
+  QCOMPARE(form.text("Text_total_objects"), QString("7"));
+  QCOMPARE(form.text("Text_valid_objects"), QString("6"));
+  QCOMPARE(form.text("Text_ascsplit"), QString("1"));
+  QVERIFY(form.button("Target_filename")->isEnabled());
+  QVERIFY(form.button("Clear_statistics")->isEnabled());
+  QVERIFY(form.button("Open_error_log")->isEnabled());
+  QVERIFY(!form.shown("Analize_bar"));
+  QCOMPARE(form.window.cursor().shape(), Qt::ArrowCursor);
+
+  form.click("Open_error_log");
+  QCOMPARE(form.prompt.opened_documents,
+           std::vector<std::string>{form.folder.file("my tracks") + "/error_log.txt"});
+}
+
+void WindowTest::start_up_refuses_a_missing_path() {
+  Form form;
+  std::string missing = form.folder.file("nowhere.ase");
+  form.window.start(missing);
+  QCOMPARE(form.prompt.messages,
+           (std::vector<Message>{{"This file (" + missing + "doesn't exist!", 16, "Error"}}));
+  QVERIFY(form.prompt.open_requests.empty());
+  QVERIFY(form.text("Text_loadfile").isEmpty());
+  QVERIFY(!form.button("Clear_statistics")->isEnabled());
+
+  // Without a path, the start-up analyses nothing.
+  Form quiet;
+  quiet.window.start("");
+  QVERIFY(quiet.prompt.messages.empty());
+  QVERIFY(quiet.prompt.open_requests.empty());
+}
+
+void WindowTest::target_choice_refuses_the_input_itself() {
+  Form form;
+  std::string scene = form.sample();
+  form.window.start(scene);
+  std::string upper = scene.substr(0, scene.size() - 16) + "SAMPLE_TRACK.ASE";
+  form.prompt.messages.clear();
+  form.prompt.save_answers = {upper};
+  form.click("Target_filename");
+  QCOMPARE(form.prompt.messages,
+           (std::vector<Message>{
+               {"You can't overwrite the original 3d scene file from where this program will "
+                "read the information! You HAVE to choose another name or another path!",
+                16, "Error"}}));
+  QVERIFY(form.text("Text_savefile").isEmpty());
+
+  std::string target = form.folder.file("out.asc");
+  form.prompt.save_answers = {target};
+  form.click("Target_filename");
+  QCOMPARE(form.text("Text_savefile"), QString::fromStdString(target));
+  QVERIFY(std::filesystem::is_directory(form.folder.file("PIX16")));
+}
+
+void WindowTest::no_second_command_while_a_pass_runs() {
+  Form form;
+  std::string scene = form.sample();
+  form.prompt.open_answers = {scene};
+  bool bar_shown = false;
+  bool busy = false;
+  // Fires at the first yield of the analysis.
+  QTimer::singleShot(0, &form.window, [&] {
+    bar_shown = form.shown("Analize_bar") && form.shown("Label_analize");
+    busy = form.window.cursor().shape() == Qt::WaitCursor;
+    form.click("Start_process");
+    form.click("Analize_filename");
+    form.click("Check4");
+  });
+  form.click("Analize_filename");
+  QVERIFY(bar_shown);
+  QVERIFY(busy);
+  QCOMPARE(form.prompt.open_requests.size(), size_t(1));
+  QVERIFY(!form.said("You HAVE to first import a 3d scene to process!"));
+  QVERIFY(!form.check("Check4")->isChecked());
+  QCOMPARE(form.text("Text_total_objects"), QString("7"));
+}
+
+void WindowTest::dropped_scene_is_analysed() {
+  Form form;
+  std::string scene = form.sample();
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(scene))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&form.window, &enter);
+  QVERIFY(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&form.window, &drop);
+  QTRY_COMPARE(form.text("Text_loadfile"), QString::fromStdString(scene));
+  QVERIFY(form.prompt.open_requests.empty());
+  QCOMPARE(form.text("Text_total_objects"), QString("7"));
+}
+
+void WindowTest::analyse_then_process_through_the_buttons() {
+  Form form;
+  std::string scene = form.sample();
+  std::string tracks = form.folder.file("tracks");
+  form.prompt.open_answers = {scene};
+  form.click("Analize_filename");
+  QCOMPARE(form.prompt.open_requests.size(), size_t(1));
+  QCOMPARE(form.prompt.open_requests[0].title,
+           std::string("Please choose the 3d scene file you want to import in Plaything2..."));
+  QCOMPARE(form.prompt.messages.front(), (Message{express_question, 4, "Question"}));
+  QCOMPARE(form.prompt.messages.back(), skipped_warning);
+  QCOMPARE(form.text("Text_valid_objects"), QString("6"));
+
+  std::filesystem::create_directory(form.folder.file("out"));
+  std::string target = form.folder.file("out") + "/level.asc";
+  form.prompt.save_answers = {target};
+  form.click("Target_filename");
+  QCOMPARE(form.text("Text_savefile"), QString::fromStdString(target));
+
+  form.prompt.messages.clear();
+  form.click("Start_process");
+  QCOMPARE(form.prompt.messages,
+           (std::vector<Message>{
+               {"Finished exporting of the imported 3d scene file ! Finished exporting of the "
+                "imported 3d scene file ! DON'T forget to optimize the object in plaything2 "
+                "!! Do you want the program to close itself immediatly ?",
+                4, "Finished"}}));
+  QVERIFY(form.window.isVisible());
+  QVERIFY(!form.shown("Process_bar"));
+  QCOMPARE(form.window.cursor().shape(), Qt::ArrowCursor);
+  QVERIFY(form.folder.exists("out/level.asc"));
+  QVERIFY(form.folder.exists("out/level.mat"));
+  QVERIFY(form.folder.exists("tracks/error_log.txt"));  // it holds the skipped object
+  QVERIFY(!form.folder.exists("tracks/testfile.txt"));
+  std::string asc = form.folder.read("out/level.asc");
+  QVERIFY(asc.find("Named object: \"") != std::string::npos);
+}
+
+void WindowTest::check_all_after_an_asc_input() {
+  Form form;
+  form.window.start(form.folder.write("level.asc", small_asc));
+  QCOMPARE(form.text("Text_total_objects"), QString("1"));
+  form.click("Check_all");
+  QVERIFY(form.check("Check_splitasc")->isEnabled());
+  QVERIFY(form.check("Check_flip3daxis")->isEnabled());
+  QVERIFY(!form.check("Check_createmat")->isEnabled());
+  QVERIFY(!form.check("Check_vtextures")->isEnabled());
+}
+
+// Run on its own by the `screenshot` build target.
+void WindowTest::screenshot() {
+  Form form;
+  form.window.start(form.sample());
+  form.prompt.save_answers = {form.folder.file("tracks") + "/level.asc"};
+  form.click("Target_filename");
+  QVERIFY(form.window.grab().save(MESHMILL_SCREENSHOT));
+}
+
+}  // namespace meshmill::gui
+
+QTEST_MAIN(meshmill::gui::WindowTest)
+#include "window_test.moc"
