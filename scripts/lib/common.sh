@@ -27,9 +27,10 @@ install_missing() {
     "${missing[@]}" >/dev/null
 }
 
-# What every build needs.
+# What every build needs; clang's runtime libraries carry the sanitizers and
+# libFuzzer (Debian only recommends them, and recommendations are not installed).
 install_build_tools() {
-  install_missing cmake ninja-build g++ clang libgtest-dev pkg-config
+  install_missing cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev pkg-config
 }
 
 # Configures (once) and builds into the folder $1; further arguments go to cmake.
