@@ -41,6 +41,8 @@ TEST(ProcessingCli, ConvertsToTheTargetAndReportsInJson) {
       << run.out;
   EXPECT_NE(run.out.find("\"skipped\":[]"), std::string::npos);
   EXPECT_NE(run.out.find("\"valid_objects\":299"), std::string::npos);
+  // Every member of the analysis report is there too.
+  EXPECT_NE(run.out.find("\"materials\":["), std::string::npos);
   EXPECT_NE(run.err.find("Finished: Finished exporting"), std::string::npos);
 }
 

@@ -7,6 +7,7 @@
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"
+#include "cli/material_report.h"
 #include "cli/scene_report.h"
 #include "cli/texture_options.h"
 #include "platform/code_page.h"
@@ -164,6 +165,7 @@ void write_json(CliSession& cli, const ConvertOptions& o) {
   JsonWriter json;
   json.begin_object();
   write_scene_report(json, cli, o.scene);
+  write_material_report(json, cli);
   json.key("outputs");
   json.begin_array();
   for (const auto& path : scene.processed_files) json.string(path);
