@@ -1,6 +1,7 @@
 #include "analysis/input_choice.h"
 
 #include "analysis/analysis_refusal.h"
+#include "platform/ascii_case.h"
 #include "platform/paths.h"
 
 namespace meshmill {
@@ -108,11 +109,7 @@ bool confirm_new_analysis(Session& session) {
 }
 
 std::string input_type(const std::string& path) {
-  std::string type = extension(path);
-  for (char& c : type) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return type;
+  return ascii_lowered(extension(path));
 }
 
 bool choose_input(Session& session) {

@@ -7,12 +7,6 @@ namespace meshmill {
 
 namespace {
 
-char ascii_upper(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-}
-char ascii_lower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-}
 bool is_digit(char c) {
   return c >= '0' && c <= '9';
 }
@@ -41,14 +35,6 @@ bool begins_with_upper(std::string_view line, std::string_view expected) {
 
 bool begins_with_lower(std::string_view line, std::string_view expected) {
   return begins_with_folded(line, expected, ascii_lower);
-}
-
-bool equal_ignoring_case(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (ascii_lower(a[i]) != ascii_lower(b[i])) return false;
-  }
-  return true;
 }
 
 std::size_t find_at(std::string_view line, std::string_view text, std::size_t start) {

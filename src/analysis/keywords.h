@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/ascii_case.h"
+
 namespace meshmill {
 
 // Keyword tests by position: the first characters of a line, indentation
@@ -15,9 +17,6 @@ bool begins_with(std::string_view line, std::string_view expected);
 bool begins_with_upper(std::string_view line, std::string_view expected);
 // The line's first characters, lower-cased, equal `expected` (given in lower case).
 bool begins_with_lower(std::string_view line, std::string_view expected);
-
-// The two texts are equal when ASCII letters are compared without regard to case.
-bool equal_ignoring_case(std::string_view a, std::string_view b);
 
 // 1-based position of `text` in `line`, searching from the 1-based `start`; 0 when absent.
 std::size_t find_at(std::string_view line, std::string_view text, std::size_t start = 1);

@@ -23,14 +23,6 @@ struct LongTexture {
   std::string backup;  // the same with the extension .ti
 };
 
-std::string ascii_lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return lower;
-}
-
 // The .tif of a base name in the texture folder, matched without regard to
 // letter case as on Windows.
 std::optional<std::string> find_texture_file(Session& session, std::string_view base) {
@@ -151,7 +143,7 @@ std::optional<std::string> resolve_texture_name(Session& session, RenamedTexture
   if (session.window.Check5.ticked() || base.size() <= longest_base) return long_name;
   // Texture files are found without regard to letter case, so the names
   // that lead to one file share its new name.
-  std::string key = ascii_lower(long_name);
+  std::string key = ascii_lowered(long_name);
   if (auto earlier = renamed.find(key); earlier != renamed.end()) return earlier->second;
 
   auto entry = find_texture_file(session, base);

@@ -34,14 +34,7 @@ constexpr std::array<Option, 6> options = {{
 }};
 
 bool is_empty_word(std::string_view text) {
-  constexpr std::string_view word = "empty";
-  if (text.size() != word.size()) return false;
-  for (std::size_t i = 0; i < word.size(); ++i) {
-    char c = text[i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    if (c != word[i]) return false;
-  }
-  return true;
+  return equal_ignoring_case(text, "empty");
 }
 
 // A check box is ticked or not: a hand-edited value other than 0 or 1 (which

@@ -1,10 +1,10 @@
 #include "app/window_commands.h"
 
 #include "analysis/analysis_driver.h"
-#include "analysis/keywords.h"
 #include "app/clear_statistics.h"
 #include "app/options.h"
 #include "app/window_rules.h"
+#include "platform/ascii_case.h"
 #include "platform/paths.h"
 
 namespace meshmill {

@@ -1,6 +1,6 @@
 #include "platform/ini_file.h"
 
-#include <algorithm>
+#include "platform/ascii_case.h"
 
 namespace meshmill {
 
@@ -18,15 +18,6 @@ std::string_view trim(std::string_view text) {
   while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
   while (!text.empty() && (is_blank(text.back()) || text.back() == '\r')) text.remove_suffix(1);
   return text;
-}
-
-char lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-
-bool same_name(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                            [](char x, char y) { return lower(x) == lower(y); });
 }
 
 // One line of the profile: its text without the line end, and where the next begins.
@@ -92,7 +83,7 @@ bool IniFile::find_section(std::string_view section, Span& header) const {
   for (std::size_t at = 0; at < bytes_.size();) {
     Line line = line_at(bytes_, at);
     std::string_view name;
-    if (section_name(text_of(bytes_, line), name) && same_name(name, section)) {
+    if (section_name(text_of(bytes_, line), name) && equal_ignoring_case(name, section)) {
       header = {line.begin, line.next};
       return true;
     }
@@ -106,7 +97,7 @@ bool IniFile::find_key(const Span& header, std::string_view key, Span& found) co
     Line line = line_at(bytes_, at);
     std::string_view text = text_of(bytes_, line), name, value;
     if (section_name(text, name)) return false;
-    if (key_and_value(text, name, value) && same_name(name, key)) {
+    if (key_and_value(text, name, value) && equal_ignoring_case(name, key)) {
       found = {line.begin, line.end};
       return true;
     }

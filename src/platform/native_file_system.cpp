@@ -8,6 +8,7 @@
 #include <windows.h>
 #endif
 
+#include "platform/ascii_case.h"
 #include "platform/file_system.h"
 #include "platform/wide_text.h"
 
@@ -259,18 +260,6 @@ class NativeFileSystem : public FileSystem {
       if (!found && equal_ignoring_case(entry, name)) found = entry;
     }
     return found;
-  }
-
- private:
-  static bool equal_ignoring_case(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-      char x = a[i], y = b[i];
-      if (x >= 'A' && x <= 'Z') x = static_cast<char>(x + 32);
-      if (y >= 'A' && y <= 'Z') y = static_cast<char>(y + 32);
-      if (x != y) return false;
-    }
-    return true;
   }
 };
 

@@ -1,6 +1,6 @@
 #include "processing/processing_paths.h"
 
-#include "analysis/keywords.h"
+#include "platform/ascii_case.h"
 #include "platform/paths.h"
 
 namespace meshmill {
