@@ -1,5 +1,5 @@
 // The whole analysis of an ASE scene: first pass, material pass, checking pass.
-#include "analysis/analysis_driver.h"
+#include "app/scene_commands.h"
 #include "fuzz_scene.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "analysis/analysis_driver.h"
+#include "app/scene_commands.h"
 #include "platform/paths.h"
 #include "processing/processing_driver.h"
 

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "platform/version.h"
 #include "support/ase_builder.h"
 #include "support/cli_run.h"
 #include "support/temp_folder.h"
-
-#ifdef MESHMILL_CLI
 
 namespace meshmill::testing {
 namespace {
@@ -115,10 +114,8 @@ TEST(AnalysisCli, UsageHelpAndVersion) {
   EXPECT_NE(analyze_help.out.find("Exit status: 0 analysed"), std::string::npos);
   CliRun version = run_cli(folder, "--version");
   EXPECT_EQ(version.status, 0);
-  EXPECT_EQ(version.out, std::string("meshmill-cli ") + MESHMILL_VERSION + "\n");
+  EXPECT_EQ(version.out, std::string("meshmill-cli ") + meshmill::version + "\n");
 }
 
 }  // namespace
 }  // namespace meshmill::testing
-
-#endif

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/clear_statistics.h"
+#include "state/clear_statistics.h"
 #include "support/analysis_helpers.h"
 
 namespace meshmill::testing {

@@ -5,8 +5,6 @@
 #include "support/ase_builder.h"
 #include "support/cli_run.h"
 
-#ifdef MESHMILL_CLI
-
 namespace meshmill::testing {
 namespace {
 
@@ -74,5 +72,3 @@ TEST(AscInputCli, ConvertNeedsATargetAndAFileWithoutFaults) {
 
 }  // namespace
 }  // namespace meshmill::testing
-
-#endif

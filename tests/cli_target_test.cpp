@@ -8,8 +8,6 @@
 #include "processing_support.h"
 #include "support/cli_run.h"
 
-#ifdef MESHMILL_CLI
-
 namespace meshmill::testing {
 namespace {
 
@@ -65,5 +63,3 @@ TEST(CliTarget, ATargetHeldOpenIsReportedAndKept) {
 
 }  // namespace
 }  // namespace meshmill::testing
-
-#endif

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "analysis/analysis_driver.h"
+#include "app/scene_commands.h"
 #include "hostile_support.h"
 #include "platform/paths.h"
 #include "processing/processing_driver.h"

@@ -1,11 +1,11 @@
-#include "analysis/line_reader.h"
+#include "format/line_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 
-#include "analysis/keywords.h"
+#include "format/keywords.h"
 
 namespace meshmill {
 namespace {

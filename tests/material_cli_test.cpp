@@ -4,8 +4,6 @@
 
 #include "support/cli_run.h"
 
-#ifdef MESHMILL_CLI
-
 namespace meshmill::testing {
 namespace {
 
@@ -74,5 +72,3 @@ TEST(MaterialCli, NoNameTypedCancelsTheAnalysis) {
 
 }  // namespace
 }  // namespace meshmill::testing
-
-#endif

@@ -8,8 +8,6 @@
 #include "support/ase_builder.h"
 #include "support/cli_run.h"
 
-#ifdef MESHMILL_CLI
-
 namespace meshmill::testing {
 namespace {
 
@@ -118,5 +116,3 @@ TEST(ProcessingCli, TargetRefusalsAndUsageErrors) {
 
 }  // namespace
 }  // namespace meshmill::testing
-
-#endif

@@ -2,7 +2,7 @@
 // lines, the object filter and the objects that must be left out.
 #include <gtest/gtest.h>
 
-#include "processing/asc_line_parser.h"
+#include "format/asc_line_parser.h"
 #include "processing/processing_driver.h"
 #include "processing_support.h"
 #include "support/ase_builder.h"

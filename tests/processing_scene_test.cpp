@@ -2,7 +2,7 @@
 // reviewed by hand (tests/data/processing).
 #include <gtest/gtest.h>
 
-#include "analysis/analysis_driver.h"
+#include "app/scene_commands.h"
 #include "platform/paths.h"
 #include "processing/processing_driver.h"
 #include "processing_support.h"

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "app/options.h"
 #include "app/start_up.h"
 #include "app/window_commands.h"
 #include "platform/paths.h"
+#include "state/options.h"
 #include "support/test_session.h"
 
 namespace meshmill {

@@ -10,7 +10,6 @@
 #include "analysis/scene_statistics.h"
 #include "analysis/side_files.h"
 #include "platform/paths.h"
-#include "processing/processing_driver.h"
 
 namespace meshmill {
 
@@ -92,7 +91,8 @@ bool analyse_input(Session& session) {
   return true;
 }
 
-// Runs the command with other commands blocked; false when it ended early.
+}  // namespace
+
 bool run_analysis(Session& session) {
   if (!confirm_new_analysis(session)) return false;
   if (!choose_input(session)) return false;
@@ -103,19 +103,6 @@ bool run_analysis(Session& session) {
     return false;
   }
   return analyse_input(session);
-}
-
-}  // namespace
-
-void analyze_scene(Session& session) {
-  if (session.command_running) return;
-  session.command_running = true;
-  bool completed = run_analysis(session);
-  session.command_running = false;
-  if (!completed) return;
-  session.scene.impo.clear();
-  if (session.scene.express == 1) start_process(session);
-  session.scene.express = 0;
 }
 
 }  // namespace meshmill

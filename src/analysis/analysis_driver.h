@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/session.h"
+#include "state/session.h"
 
 namespace meshmill {
 
-// The "&Indicate and analyze 3d scene file" command: chooses and checks the
-// input, runs the passes, fills the statistics and, in express mode, hands
-// over to the processing.
-void analyze_scene(Session& session);
+// The analysis of "&Indicate and analyze 3d scene file": chooses and checks
+// the input, runs the passes and fills the statistics. False when it ended
+// early (declined, cancelled or refused).
+bool run_analysis(Session& session);
 
 }  // namespace meshmill

@@ -1,6 +1,6 @@
 #include "analysis/analysis_refusal.h"
 
-#include "app/clear_statistics.h"
+#include "state/clear_statistics.h"
 
 namespace meshmill {
 

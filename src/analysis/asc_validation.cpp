@@ -3,11 +3,11 @@
 #include <string>
 
 #include "analysis/analysis_refusal.h"
-#include "analysis/asc_object_reader.h"
-#include "analysis/keywords.h"
 #include "analysis/object_log.h"
 #include "analysis/scene_input.h"
 #include "analysis/scene_statistics.h"
+#include "format/asc_object_reader.h"
+#include "format/keywords.h"
 
 namespace meshmill {
 

@@ -1,8 +1,8 @@
 #include "analysis/ase_first_pass.h"
 
 #include "analysis/analysis_refusal.h"
-#include "analysis/keywords.h"
 #include "analysis/scene_input.h"
+#include "format/keywords.h"
 
 namespace meshmill {
 

@@ -3,10 +3,10 @@
 #include <string>
 
 #include "analysis/analysis_refusal.h"
-#include "analysis/keywords.h"
 #include "analysis/object_log.h"
 #include "analysis/scene_input.h"
 #include "analysis/scene_statistics.h"
+#include "format/keywords.h"
 #include "platform/code_page.h"
 
 namespace meshmill {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "analysis/pass_outcome.h"
-#include "app/session.h"
+#include "state/session.h"
 
 namespace meshmill {
 

@@ -1,6 +1,6 @@
 #include "analysis/extra_materials.h"
 
-#include "app/scene_state.h"
+#include "state/scene_state.h"
 
 namespace meshmill {
 

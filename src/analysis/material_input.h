@@ -4,9 +4,9 @@
 #include <string_view>
 
 #include "analysis/analysis_refusal.h"
-#include "analysis/line_reader.h"
 #include "analysis/pass_outcome.h"
-#include "app/session.h"
+#include "format/line_reader.h"
+#include "state/session.h"
 
 namespace meshmill {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "analysis/keywords.h"
 #include "analysis/material_input.h"
 #include "analysis/material_values.h"
+#include "format/keywords.h"
 #include "platform/paths.h"
 
 namespace meshmill {

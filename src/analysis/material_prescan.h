@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "analysis/pass_outcome.h"
-#include "app/session.h"
+#include "state/session.h"
 
 namespace meshmill {
 

@@ -4,11 +4,11 @@
 #include <string_view>
 
 #include "analysis/extra_materials.h"
-#include "analysis/keywords.h"
 #include "analysis/material_input.h"
 #include "analysis/material_values.h"
 #include "analysis/special_materials_lines.h"
 #include "analysis/texture_names.h"
+#include "format/keywords.h"
 
 namespace meshmill {
 

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "analysis/keywords.h"
+#include "format/keywords.h"
 
 namespace meshmill {
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "analysis/line_reader.h"
 #include "analysis/pass_outcome.h"
-#include "app/session.h"
+#include "format/line_reader.h"
+#include "state/session.h"
 
 namespace meshmill {
 

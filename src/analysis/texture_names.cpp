@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "analysis/keywords.h"
 #include "analysis/material_input.h"
+#include "format/keywords.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
 

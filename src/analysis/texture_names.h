@@ -5,7 +5,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "app/session.h"
+#include "state/session.h"
 
 namespace meshmill {
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "analysis/analysis_driver.h"
-#include "app/options.h"
-#include "app/window_rules.h"
+#include "app/scene_commands.h"
+#include "state/options.h"
+#include "state/window_rules.h"
 
 namespace meshmill {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/session.h"
+#include "state/session.h"
 
 namespace meshmill {
 

@@ -1,11 +1,11 @@
 #include "app/window_commands.h"
 
-#include "analysis/analysis_driver.h"
-#include "app/clear_statistics.h"
-#include "app/options.h"
-#include "app/window_rules.h"
+#include "app/scene_commands.h"
 #include "platform/ascii_case.h"
 #include "platform/paths.h"
+#include "state/clear_statistics.h"
+#include "state/options.h"
+#include "state/window_rules.h"
 
 namespace meshmill {
 

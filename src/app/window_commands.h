@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "app/session.h"
+#include "state/session.h"
 
 namespace meshmill {
 

@@ -1,6 +1,6 @@
 #include <cstdio>
 
-#include "analysis/analysis_driver.h"
+#include "app/scene_commands.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"

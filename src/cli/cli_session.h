@@ -3,9 +3,9 @@
 #include <memory>
 #include <string>
 
-#include "app/session.h"
 #include "cli/console_prompt.h"
 #include "cli/recording_file_system.h"
+#include "state/session.h"
 
 namespace meshmill {
 

@@ -1,8 +1,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "analysis/analysis_driver.h"
-#include "analysis/keywords.h"
+#include "app/scene_commands.h"
 #include "app/target_choice.h"
 #include "cli/cli_session.h"
 #include "cli/commands.h"
@@ -10,6 +9,7 @@
 #include "cli/material_report.h"
 #include "cli/scene_report.h"
 #include "cli/texture_options.h"
+#include "format/keywords.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
 #include "platform/process.h"

@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "platform/process.h"
+#include "platform/version.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ int main(int argc, char** argv) {
     return done;
   }
   if (args[0] == "--version") {
-    std::printf("meshmill-cli %s\n", MESHMILL_VERSION);
+    std::printf("meshmill-cli %s\n", meshmill::version);
     return done;
   }
   for (const auto& command : commands) {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/window_state.h"
+#include "state/window_state.h"
 
 namespace meshmill {
 

@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/window_state.h"
+#include "state/window_state.h"
 
 class QCheckBox;
 class QLabel;

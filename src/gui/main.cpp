@@ -7,11 +7,12 @@
 #include "app/start_up.h"
 #include "gui/main_window.h"
 #include "gui/qt_prompt_service.h"
+#include "platform/version.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("meshmill");
-  QApplication::setApplicationVersion(MESHMILL_VERSION);
+  QApplication::setApplicationVersion(meshmill::version);
   QGuiApplication::setDesktopFileName("meshmill");
 
   std::vector<std::string> arguments;

@@ -15,13 +15,14 @@
 #include <QTimer>
 #include <climits>
 
-#include "analysis/analysis_driver.h"
-#include "app/clear_statistics.h"
 #include "app/error_log_command.h"
+#include "app/scene_commands.h"
 #include "app/start_up.h"
 #include "app/target_choice.h"
 #include "app/window_commands.h"
+#include "platform/version.h"
 #include "processing/processing_driver.h"
+#include "state/clear_statistics.h"
 
 namespace meshmill::gui {
 
@@ -64,7 +65,7 @@ MainWindow::MainWindow(PromptService& prompt, FileSystem& fs, const std::string&
     : session_(prompt, fs, pump_) {
   session_.program_folder = program_folder;
   setObjectName("Form1");
-  setWindowTitle(QString("Meshmill %1").arg(MESHMILL_VERSION));
+  setWindowTitle(QString("Meshmill %1").arg(version));
   setWindowIcon(QIcon::fromTheme("meshmill"));
   setAcceptDrops(true);
   controls_ = build_form(*this, session_.window);

@@ -4,9 +4,9 @@
 #include <functional>
 #include <string>
 
-#include "app/session.h"
 #include "gui/form_controls.h"
 #include "gui/qt_event_pump.h"
+#include "state/session.h"
 
 namespace meshmill::gui {
 

@@ -3,7 +3,7 @@
 #include <QElapsedTimer>
 #include <functional>
 
-#include "app/session.h"
+#include "state/session.h"
 
 namespace meshmill::gui {
 

@@ -1,6 +1,6 @@
 #include "processing/asc_object_writer.h"
 
-#include "processing/asc_line_parser.h"
+#include "format/asc_line_parser.h"
 #include "processing/text_fields.h"
 
 namespace meshmill {

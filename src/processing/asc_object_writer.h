@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/asc_object_reader.h"
+#include "format/asc_object_reader.h"
 #include "platform/file_system.h"
 
 namespace meshmill {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "analysis/asc_object_reader.h"
+#include "format/asc_object_reader.h"
 #include "processing/asc_object_writer.h"
 #include "processing/file_failure.h"
 #include "processing/processing_finish.h"

@@ -1,7 +1,7 @@
 #include "processing/asc_writer.h"
 
-#include "analysis/keywords.h"
-#include "processing/asc_line_parser.h"
+#include "format/asc_line_parser.h"
+#include "format/keywords.h"
 #include "processing/text_fields.h"
 
 namespace meshmill {

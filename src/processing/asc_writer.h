@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/scene_state.h"
 #include "platform/file_system.h"
 #include "processing/ase_object.h"
+#include "state/scene_state.h"
 
 namespace meshmill {
 

@@ -1,6 +1,6 @@
 #include "processing/ase_object.h"
 
-#include "analysis/keywords.h"
+#include "format/keywords.h"
 
 namespace meshmill {
 

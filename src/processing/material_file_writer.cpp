@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "analysis/keywords.h"
+#include "format/keywords.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
 #include "processing/file_failure.h"

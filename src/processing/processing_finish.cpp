@@ -1,9 +1,9 @@
 #include "processing/processing_finish.h"
 
-#include "app/options.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
 #include "processing/processing_paths.h"
+#include "state/options.h"
 
 namespace meshmill {
 

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "analysis/line_reader.h"
-#include "app/session.h"
+#include "format/line_reader.h"
 #include "processing/asc_writer.h"
 #include "processing/split_outputs.h"
+#include "state/session.h"
 
 namespace meshmill {
 

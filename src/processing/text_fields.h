@@ -18,19 +18,6 @@ inline std::string_view mid(std::string_view line, std::size_t start, std::size_
   return line.substr(start - 1, length);
 }
 
-// Field `index` (from 0) of the line cut at every TAB; false when the line has fewer fields.
-inline bool tab_field(std::string_view line, std::size_t index, std::string_view& field) {
-  std::size_t begin = 0;
-  for (std::size_t i = 0; i < index; ++i) {
-    std::size_t tab = line.find('\t', begin);
-    if (tab == std::string_view::npos) return false;
-    begin = tab + 1;
-  }
-  std::size_t end = line.find('\t', begin);
-  field = line.substr(begin, end == std::string_view::npos ? std::string_view::npos : end - begin);
-  return true;
-}
-
 inline void append_integer(std::string& out, std::int64_t value) {
   char digits[24];
   auto result = std::to_chars(digits, digits + sizeof digits, value);

@@ -8,8 +8,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/options.h"
 #include "gui/main_window.h"
+#include "platform/version.h"
+#include "state/options.h"
 #include "support/ase_builder.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_folder.h"
@@ -111,7 +112,7 @@ class WindowTest : public QObject {
 
 void WindowTest::initial_state() {
   Form form;
-  QCOMPARE(form.window.windowTitle(), QString("Meshmill " MESHMILL_VERSION));
+  QCOMPARE(form.window.windowTitle(), QString("Meshmill ") + meshmill::version);
   QCOMPARE(form.button("Analize_filename")->text(), QString("&Indicate and analyze 3d scene file"));
   QCOMPARE(form.button("Start_process")->text(), QString("&Start Process"));
   QVERIFY(form.button("Analize_filename")->isEnabled());

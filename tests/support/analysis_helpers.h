@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "analysis/analysis_driver.h"
+#include "app/scene_commands.h"
 #include "support/ase_builder.h"
 #include "support/test_session.h"
 

@@ -12,8 +12,6 @@
 
 namespace meshmill::testing {
 
-#ifdef MESHMILL_CLI
-
 CliRun run_cli(const TempFolder& folder, const std::string& args) {
   const std::string out = folder.file("out.txt");
   const std::string err = folder.file("err.txt");
@@ -32,8 +30,6 @@ CliRun run_cli(const TempFolder& folder, const std::string& args) {
 #endif
   return {status, read_file(out), read_file(err)};
 }
-
-#endif
 
 std::string json_path(const std::string& path) {
   std::string text;

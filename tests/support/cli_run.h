@@ -14,7 +14,7 @@ struct CliRun {
 
 // Runs the built meshmill-cli through the system's shell with `args` (paths in
 // double quotes, UTF-8), standard input empty; its output is caught in files
-// of `folder`. Only where the tests know the program (MESHMILL_CLI).
+// of `folder`.
 CliRun run_cli(const TempFolder& folder, const std::string& args);
 
 // A path as JSON writes it: Windows' backslashes are escaped.

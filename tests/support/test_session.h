@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/session.h"
+#include "state/session.h"
 #include "support/null_event_pump.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_folder.h"

@@ -1,4 +1,4 @@
-#include "analysis/line_reader.h"
+#include "format/line_reader.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/scene_state.h"
-#include "app/window_state.h"
 #include "platform/file_system.h"
 #include "platform/prompt_service.h"
+#include "state/scene_state.h"
+#include "state/window_state.h"
 
 namespace meshmill {
 
@@ -26,8 +26,8 @@ struct Session {
   PromptService& prompt;
   FileSystem& fs;
   EventPump& events;
-  std::string program_folder;  // where the program and its options file live
-  std::string ini_file_name;   // INIFileName: full path of the options file
+  std::string program_folder;    // where the program and its options file live
+  std::string ini_file_name;     // INIFileName: full path of the options file
   bool command_running = false;  // a pass is running: other commands are refused
   bool quit_requested = false;   // the processing finish ended the program
 };

@@ -1,4 +1,4 @@
-#include "app/window_rules.h"
+#include "state/window_rules.h"
 
 namespace meshmill {
 

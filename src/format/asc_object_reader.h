@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/line_reader.h"
+#include "format/line_reader.h"
 
 namespace meshmill {
 

@@ -1,4 +1,4 @@
-#include "app/clear_statistics.h"
+#include "state/clear_statistics.h"
 
 #include "platform/paths.h"
 

@@ -1,4 +1,4 @@
-#include "processing/asc_line_parser.h"
+#include "format/asc_line_parser.h"
 
 namespace meshmill {
 

@@ -1,12 +1,12 @@
-#include "app/options.h"
+#include "state/options.h"
 
 #include <array>
 
-#include "analysis/keywords.h"
-#include "app/window_rules.h"
+#include "format/keywords.h"
 #include "platform/ini_file.h"
 #include "platform/paths.h"
 #include "platform/process.h"
+#include "state/window_rules.h"
 
 namespace meshmill {
 

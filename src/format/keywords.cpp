@@ -1,4 +1,4 @@
-#include "analysis/keywords.h"
+#include "format/keywords.h"
 
 #include <charconv>
 #include <cmath>

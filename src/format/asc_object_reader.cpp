@@ -1,8 +1,8 @@
-#include "analysis/asc_object_reader.h"
+#include "format/asc_object_reader.h"
 
 #include <charconv>
 
-#include "analysis/keywords.h"
+#include "format/keywords.h"
 
 namespace meshmill {
 
