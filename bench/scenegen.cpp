@@ -76,7 +76,7 @@ class SceneWriter {
       if (m % 4 == 3) {
         multi_material(m);
       } else {
-        standard_material(m, 1, "\t*MATERIAL %ld {", m);
+        standard_material(m, 1, "\t*MATERIAL", m);
       }
     }
     out_.line("}");
@@ -89,8 +89,11 @@ class SceneWriter {
     long mapping_vertices = fault == Fault::no_mapping_vertices ? 0 : vertices;
     long mapping_faces = fault == Fault::no_mapping_faces ? 0 : faces;
     char name[64];
-    std::snprintf(name, sizeof name, fault == Fault::no_name ? "Object%05ld" : "\"Object%05ld\"",
-                  index);
+    if (fault == Fault::no_name) {
+      std::snprintf(name, sizeof name, "Object%05ld", index);
+    } else {
+      std::snprintf(name, sizeof name, "\"Object%05ld\"", index);
+    }
     out_.line("*GEOMOBJECT {");
     out_.line("\t*NODE_NAME %s", name);
     out_.line("\t*NODE_TM {");
@@ -166,11 +169,12 @@ class SceneWriter {
   double coordinate() { return std::uniform_real_distribution<double>(-500.0, 500.0)(random_); }
   double unit() { return std::uniform_real_distribution<double>(0.0, 1.0)(random_); }
 
-  // A standard material at TAB depth `depth` (1 top level, 2 inside a multi material).
+  // A standard material at TAB depth `depth` (1 top level, 2 inside a multi material),
+  // opened by the keyword `opening` and its number.
   void standard_material(long m, int depth, const char* opening, long number) {
     std::string tabs(static_cast<std::size_t>(depth), '\t');
     const char* t = tabs.c_str();
-    out_.line(opening, number);
+    out_.line("%s %ld {", opening, number);
     out_.line("%s\t*MATERIAL_NAME \"Material_%ld_%ld\"", t, m, number);
     out_.line("%s\t*MATERIAL_CLASS \"Standard\"", t);
     double grey = unit();
@@ -217,7 +221,7 @@ class SceneWriter {
     out_.line("\t\t*MATERIAL_TRANSPARENCY 0.0000");
     out_.line("\t\t*MATERIAL_WIRESIZE 1.0000");
     out_.line("\t\t*NUMSUBMTLS %ld", subs);
-    for (long s = 0; s < subs; ++s) standard_material(m, 2, "\t\t*SUBMATERIAL %ld {", s);
+    for (long s = 0; s < subs; ++s) standard_material(m, 2, "\t\t*SUBMATERIAL", s);
     out_.line("\t}");
   }
 
@@ -289,7 +293,7 @@ int main(int argc, char** argv) {
   double per_face = static_cast<double>(large - small) / 100.0;
   double base = static_cast<double>(small) - 100.0 * per_face;
   long faces = std::clamp<long>(
-      static_cast<long>((static_cast<double>(target) / objects - base) / per_face), 1, 65535);
+      static_cast<long>((static_cast<double>(target) / static_cast<double>(objects) - base) / per_face), 1, 65535);
 
   std::FILE* file = std::fopen(options.output.c_str(), "wb");
   if (!file) {

@@ -76,7 +76,7 @@ TEST(AnalysisObjects, SkipsEachFaultWithItsLogLineAndGoesOn) {
 
 TEST(AnalysisObjects, SplitCountFollowsTheObjectCount) {
   for (auto [objects, files] : {std::pair{255, "1"}, {256, "2"}, {510, "3"}, {511, "3"}}) {
-    std::vector<AseObject> scene(objects, AseObject{"Tri", "3", "1", "3", "1"});
+    std::vector<AseObject> scene(static_cast<std::size_t>(objects), AseObject{"Tri", "3", "1", "3", "1"});
     TestSession t;
     analyse_text(t, ase_scene(scene));
     EXPECT_EQ(t.session.window.Text_total_objects.text, std::to_string(objects));

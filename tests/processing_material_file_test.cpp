@@ -11,7 +11,8 @@ namespace {
 std::string hex(const std::string& bytes) {
   static const char digits[] = "0123456789ABCDEF";
   std::string out;
-  for (unsigned char c : bytes) {
+  for (char byte : bytes) {
+    auto c = static_cast<unsigned char>(byte);
     if (!out.empty()) out += ' ';
     out += digits[c >> 4];
     out += digits[c & 15];

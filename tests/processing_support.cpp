@@ -1,5 +1,6 @@
 #include "processing_support.h"
 
+#include <cstdarg>
 #include <cstdio>
 
 #include "platform/paths.h"
@@ -8,9 +9,12 @@ namespace meshmill::testing {
 
 namespace {
 
-std::string format(const char* pattern, auto... values) {
+[[gnu::format(printf, 1, 2)]] std::string format(const char* pattern, ...) {
   char buffer[512];
-  std::snprintf(buffer, sizeof buffer, pattern, values...);
+  va_list values;
+  va_start(values, pattern);
+  std::vsnprintf(buffer, sizeof buffer, pattern, values);
+  va_end(values);
   return buffer;
 }
 

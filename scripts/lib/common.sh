@@ -34,10 +34,12 @@ install_build_tools() {
 }
 
 # Configures (once) and builds into the folder $1; further arguments go to cmake.
+# MESHMILL_WERROR=ON in the environment (as CI sets it) turns warnings into errors.
 build_into() {
   local folder=$1
   shift
-  cmake -S "$REPO_ROOT" -B "$REPO_ROOT/$folder" -G Ninja "$@" >/dev/null
+  cmake -S "$REPO_ROOT" -B "$REPO_ROOT/$folder" -G Ninja \
+    -DMESHMILL_WERROR="${MESHMILL_WERROR:-OFF}" "$@" >/dev/null
   cmake --build "$REPO_ROOT/$folder" -j2
 }
 

@@ -27,8 +27,8 @@ int ConsolePrompt::message_box(const std::string& text, int style, const std::st
     std::fputc('\n', out_);
     return answer::ok;
   }
-  for (const auto& [question, preset] : presets_) {
-    if (question == text) {
+  for (const auto& [preset_text, preset] : presets_) {
+    if (preset_text == text) {
       std::fputc('\n', out_);
       return preset;
     }

@@ -50,7 +50,7 @@ bool LineReader::next() {
     const char* start = buffer_.get() + begin_;
     const void* feed = std::memchr(start + scanned, '\n', end_ - begin_ - scanned);
     if (feed) {
-      std::size_t length = static_cast<const char*>(feed) - start;
+      auto length = static_cast<std::size_t>(static_cast<const char*>(feed) - start);
       std::size_t consumed = length + 1;
       if (!truncated_ && length > 0 && start[length - 1] == '\r') --length;
       if (truncated_) {

@@ -167,9 +167,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-  const QMimeData* data = event->mimeData();
-  if (session_.command_running || !data->hasUrls() || data->urls().size() != 1) return;
-  const QUrl& url = data->urls().first();
+  const QMimeData* mime = event->mimeData();
+  if (session_.command_running || !mime->hasUrls() || mime->urls().size() != 1) return;
+  const QUrl& url = mime->urls().first();
   if (url.isLocalFile() && is_scene_file(url.toLocalFile().toStdString())) {
     event->acceptProposedAction();
   }

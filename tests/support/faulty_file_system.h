@@ -125,7 +125,8 @@ class FaultyFileSystem : public ForwardingFileSystem {
         error_ = reason_;
         return -1;
       }
-      std::ptrdiff_t got = inner_->read(buffer, std::min<std::size_t>(size, budget_));
+      std::ptrdiff_t got =
+          inner_->read(buffer, std::min(size, static_cast<std::size_t>(budget_)));
       if (got > 0) budget_ -= got;
       return got;
     }
