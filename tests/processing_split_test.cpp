@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "processing/processing_driver.h"
-#include "processing/split_outputs.h"
+#include "state/split_names.h"
 #include "processing_support.h"
 
 namespace meshmill::testing {
@@ -24,7 +24,7 @@ std::size_t objects_in(const std::string& asc) {
 }
 
 TEST(ProcessingSplit, SplitFilesAreNumberedWithoutLeadingZerosOfTheirOwn) {
-  auto names = SplitOutputs::split_names("/out/scene.asc", 12);
+  auto names = split_file_names("/out/scene.asc", 12);
   ASSERT_EQ(names.size(), 12u);
   EXPECT_EQ(names[0], "/out/scene_01.asc");
   EXPECT_EQ(names[8], "/out/scene_09.asc");

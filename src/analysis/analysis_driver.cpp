@@ -96,6 +96,8 @@ bool analyse_input(Session& session) {
 bool run_analysis(Session& session) {
   if (!confirm_new_analysis(session)) return false;
   if (!choose_input(session)) return false;
+  // The report tells of this run only.
+  session.scene.records.clear();
   session.scene.file_type = input_type(session.window.Text_loadfile.text);
   prepare_input(session);
   if (create_side_files(session) == PassOutcome::stopped) {

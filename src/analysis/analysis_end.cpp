@@ -13,8 +13,19 @@ constexpr const char* renamed_textures_reminder =
     "to restore those if you don't plan in processing this scene anymore, since future backups "
     "like this will overwrite older ones without warning.";
 
+// The .asc files the valid objects would go into, named after the scene.
+void expect_files(Session& session) {
+  const SceneState& scene = session.scene;
+  const WindowState& window = session.window;
+  std::string target = join_path(parent_folder(scene.fich), base_name(scene.fich) + ".asc");
+  bool split = window.Check_all.ticked() || window.Check_splitasc.ticked();
+  assign_expected_files(session.scene.records, target, scene.scene_stats[3], split);
+}
+
 void mark_loaded(Session& session) {
+  if (session.recording != Recording::off) expect_files(session);
   session.window.Clear_statistics.enabled = true;
+  session.window.Open_report.enabled = true;
   session.scene.file_loaded = 1;
   session.scene.file_type = input_type(session.scene.fich);
 }

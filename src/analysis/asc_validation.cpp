@@ -1,9 +1,11 @@
 #include "analysis/asc_validation.h"
 
+#include <optional>
 #include <string>
 
 #include "analysis/analysis_refusal.h"
 #include "analysis/object_log.h"
+#include "analysis/object_recorder.h"
 #include "analysis/scene_input.h"
 #include "analysis/scene_statistics.h"
 #include "format/asc_object_reader.h"
@@ -87,22 +89,32 @@ PassOutcome check_asc_objects(Session& session, bool& problems) {
   scene.valid_objects = 0;
   AscScan scan(*reader, scene.nr_line2, AscScan::Counting::from_zero);
   AscObject object;
+  std::optional<ObjectRecorder> recorder;
+  if (session.recording != Recording::off) {
+    recorder.emplace(scene.records, session.recording == Recording::geometry);
+  }
   while (scan.more()) {
     session.events.yield();
     // The file ended before the count of the first pass: it changed meanwhile.
     if (!scan.next_step()) return input_ended(session, *reader, invalid_asc_text);
     if (scan.at_object()) {
-      scan.read_object(object, nullptr);
+      if (recorder) recorder->begin(reader->number());
+      scan.read_object(object, recorder ? &*recorder : nullptr);
       scene.obj_names[1] = object.name;
       if (object.fault == AscFault::input_ended) {
         return input_ended(session, *reader, invalid_asc_text);
       }
+      if (recorder) recorder->name(object.name);
       if (object.fault == AscFault::unnamed) {
-        skip_unnamed_object(session, problems, object.line);
+        std::string text = skip_unnamed_object(session, problems, object.line);
+        if (recorder) recorder->skipped(text);
       } else if (object.fault != AscFault::none) {
-        skip_object(session, problems, object.line, object.name, problem_text(object));
+        std::string text =
+            skip_object(session, problems, object.line, object.name, problem_text(object));
+        if (recorder) recorder->skipped(text);
       } else {
         count_valid_object(session, object.faces, object.vertices);
+        if (recorder) recorder->valid(object.faces, object.vertices);
       }
     }
     scene.object_mapped = 0;

@@ -1,9 +1,11 @@
 #include "analysis/ase_object_check.h"
 
+#include <optional>
 #include <string>
 
 #include "analysis/analysis_refusal.h"
 #include "analysis/object_log.h"
+#include "analysis/object_recorder.h"
 #include "analysis/scene_input.h"
 #include "analysis/scene_statistics.h"
 #include "format/keywords.h"
@@ -60,8 +62,8 @@ std::int64_t count_after(std::string_view line, std::string_view key) {
 
 class CheckingPass {
  public:
-  CheckingPass(Session& session, LineReader& reader, bool& problems)
-      : session_(session), reader_(reader), problems_(problems) {}
+  CheckingPass(Session& session, LineReader& reader, bool& problems, ObjectRecorder* recorder)
+      : session_(session), reader_(reader), problems_(problems), recorder_(recorder) {}
 
   PassOutcome run() {
     SceneState& scene = session_.scene;
@@ -81,7 +83,11 @@ class CheckingPass {
   }
 
  private:
-  bool read() { return read_counted_line(session_, reader_); }
+  bool read() {
+    if (!read_counted_line(session_, reader_)) return false;
+    if (recorder_) recorder_->ase_line(reader_.line());
+    return true;
+  }
 
   bool read_until(std::string_view key) {
     while (read()) {
@@ -93,7 +99,8 @@ class CheckingPass {
   PassOutcome ended(const std::string& text) { return input_ended(session_, reader_, text); }
 
   PassOutcome skip(std::string_view problem) {
-    skip_object(session_, problems_, reader_.number(), name(), problem);
+    std::string text = skip_object(session_, problems_, reader_.number(), name(), problem);
+    if (recorder_) recorder_->skipped(text);
     return PassOutcome::completed;
   }
 
@@ -103,13 +110,16 @@ class CheckingPass {
   // skip ends the object at once; its remaining lines are read as lines
   // outside an object.
   PassOutcome check_object() {
+    if (recorder_) recorder_->begin(reader_.number());
     if (!read()) return ended(invalid_ase_text);
     auto quoted = quoted_name(reader_.line());
     if (!quoted) {
-      skip_unnamed_object(session_, problems_, reader_.number());
+      std::string text = skip_unnamed_object(session_, problems_, reader_.number());
+      if (recorder_) recorder_->skipped(text);
       return PassOutcome::completed;
     }
     name().assign(*quoted);
+    if (recorder_) recorder_->name(name());
 
     if (!read_until(vertex_count_key)) return ended(missing_count_refusal(name(), "vertices"));
     std::int64_t vertices = count_after(reader_.line(), vertex_count_key);
@@ -147,12 +157,14 @@ class CheckingPass {
     if (count_after(reader_.line(), mapping_face_count_key) <= 0) return skip(no_mapping_faces);
 
     count_valid_object(session_, faces, vertices);
+    if (recorder_) recorder_->valid(faces, vertices);
     return PassOutcome::completed;
   }
 
   Session& session_;
   LineReader& reader_;
   bool& problems_;
+  ObjectRecorder* recorder_;  // null unless the session records objects
 };
 
 }  // namespace
@@ -160,7 +172,11 @@ class CheckingPass {
 PassOutcome check_ase_objects(Session& session, bool& problems) {
   auto reader = open_scene_pass(session);
   if (!reader) return PassOutcome::stopped;
-  return CheckingPass(session, *reader, problems).run();
+  std::optional<ObjectRecorder> recorder;
+  if (session.recording != Recording::off) {
+    recorder.emplace(session.scene.records, session.recording == Recording::geometry);
+  }
+  return CheckingPass(session, *reader, problems, recorder ? &*recorder : nullptr).run();
 }
 
 }  // namespace meshmill

@@ -32,6 +32,7 @@ void forget_loaded_scene(Session& session) {
   scene.obj_names.assign(1, std::string());
   window.Open_error_log.enabled = false;
   window.Clear_statistics.enabled = false;
+  window.Open_report.enabled = false;
 }
 
 bool choose_with_dialog(Session& session) {

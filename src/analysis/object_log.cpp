@@ -20,19 +20,22 @@ void mark_skipped(Session& session, bool& problems) {
 
 }  // namespace
 
-void skip_object(Session& session, bool& problems, std::int64_t line, std::string_view name,
-                 std::string_view problem) {
+std::string skip_object(Session& session, bool& problems, std::int64_t line,
+                        std::string_view name, std::string_view problem) {
   std::string text = "Error in line " + std::to_string(line) + " (object '";
   text += name;
   text += problem;
   write_log_line(session, text);
   mark_skipped(session, problems);
+  return text;
 }
 
-void skip_unnamed_object(Session& session, bool& problems, std::int64_t line) {
-  write_log_line(session, "Error in line " + std::to_string(line) +
-                              " : the quotes indicating the name of the object are missing");
+std::string skip_unnamed_object(Session& session, bool& problems, std::int64_t line) {
+  std::string text = "Error in line " + std::to_string(line) +
+                     " : the quotes indicating the name of the object are missing";
+  write_log_line(session, text);
   mark_skipped(session, problems);
+  return text;
 }
 
 }  // namespace meshmill

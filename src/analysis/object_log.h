@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "state/session.h"
@@ -10,10 +11,11 @@ namespace meshmill {
 // Skips an object: writes "Error in line N (object 'NAME" followed by the
 // problem text (which begins with "') : ") to the error log, tells the window
 // and raises the run's problem flag. NAME stays in the scene's code page.
-void skip_object(Session& session, bool& problems, std::int64_t line, std::string_view name,
+// Returns the log line.
+std::string skip_object(Session& session, bool& problems, std::int64_t line, std::string_view name,
                  std::string_view problem);
 
 // Skips an object whose name line has no quoted name.
-void skip_unnamed_object(Session& session, bool& problems, std::int64_t line);
+std::string skip_unnamed_object(Session& session, bool& problems, std::int64_t line);
 
 }  // namespace meshmill

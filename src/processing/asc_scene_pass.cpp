@@ -7,6 +7,7 @@
 #include "processing/file_failure.h"
 #include "processing/processing_finish.h"
 #include "processing/processing_run.h"
+#include "processing/record_verdicts.h"
 
 namespace meshmill {
 
@@ -19,17 +20,22 @@ bool write_objects(Session& session, ProcessingRun& run) {
   AscScan scan(*run.input, scene.nr_line2, AscScan::Counting::from_one);
   AscObjectWriter writer(run.flips.axis_flip);
   std::string reason;
+  RecordCursor records(scene.records);
+  const bool recording = session.recording != Recording::off;
   while (scan.more()) {
     session.events.yield();
     // A file that got shorter since the analysis ends the pass between objects.
     if (!scan.next_step()) break;
     if (scan.at_object()) {
+      ObjectRecord* record = recording ? records.at_line(scan.reader().number()) : nullptr;
       OutputFile& out = run.outputs.file(scene.curr_splitasc);
       if (writer.write_asc_object(scan, out, reason)) {
+        record_written(record, run.outputs.path(scene.curr_splitasc));
         count_written_object(session, run);
         if (out.failed()) break;  // reported when the files are closed
       } else {
         scene.skipped_objects.push_back({writer.name(), reason});
+        record_left_out(record, reason);
       }
     }
     if (scan.counter() < scene.nr_line2) session.window.Process_bar.set_value(scan.counter());

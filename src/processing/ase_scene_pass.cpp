@@ -9,6 +9,7 @@
 #include "processing/object_filter.h"
 #include "processing/processing_finish.h"
 #include "processing/processing_run.h"
+#include "processing/record_verdicts.h"
 
 namespace meshmill {
 
@@ -44,21 +45,30 @@ bool write_objects(Session& session, ProcessingRun& run) {
   AscWriter writer;
   std::string reason;
 
+  RecordCursor records(scene.records);
+  const bool recording = session.recording != Recording::off;
+
   while (true) {
     session.events.yield();
     if (opens_object(cursor.line())) {
+      ObjectRecord* record = recording ? records.at_line(cursor.number()) : nullptr;
       ObjectRead read = read_ase_object(cursor, filter, scene.project_mapped == 1, object, reason);
       if (read == ObjectRead::ready) {
         OutputFile& out = run.outputs.file(scene.curr_splitasc);
         if (settle_material(scene, object, reason) &&
             writer.write_ase_object(object, scene, run.flips, out, reason)) {
+          record_written(record, run.outputs.path(scene.curr_splitasc));
           count_written_object(session, run);
           if (out.failed()) break;  // reported when the files are closed
         } else {
           read = ObjectRead::skipped;
         }
       }
-      if (read == ObjectRead::skipped) scene.skipped_objects.push_back({object.name, reason});
+      if (read == ObjectRead::skipped) {
+        scene.skipped_objects.push_back({object.name, reason});
+        record_left_out(record, reason);
+      }
+      if (read == ObjectRead::passed_over) record_passed_over(record, !filter.accepts(object.name));
     }
     scene.object_mapped = 0;
     if (cursor.number() != 0) session.window.Process_bar.set_value(cursor.number());

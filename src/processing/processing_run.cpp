@@ -5,6 +5,7 @@
 #include "processing/file_failure.h"
 #include "processing/processing_finish.h"
 #include "processing/processing_paths.h"
+#include "state/split_names.h"
 
 namespace meshmill {
 
@@ -31,7 +32,7 @@ bool open_processing_run(Session& session, ProcessingRun& run) {
         style::warning_icon, "Warning");
   }
   std::vector<std::string> paths = run.split && files_required >= 2
-                                       ? SplitOutputs::split_names(scene.fich_dest, files_required)
+                                       ? split_file_names(scene.fich_dest, files_required)
                                        : std::vector<std::string>{scene.fich_dest};
   for (const std::string& path : paths) {
     if (refuse_input_as_output(session, path)) {

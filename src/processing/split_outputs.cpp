@@ -6,15 +6,6 @@
 
 namespace meshmill {
 
-std::vector<std::string> SplitOutputs::split_names(const std::string& target, std::int64_t count) {
-  std::string base = target.substr(0, target.size() < 4 ? 0 : target.size() - 4);
-  std::vector<std::string> names;
-  for (std::int64_t i = 1; i <= count; ++i) {
-    names.push_back(base + "_0" + std::to_string(i) + ".asc");
-  }
-  return names;
-}
-
 bool SplitOutputs::create(Session& session, const std::vector<std::string>& paths) {
   paths_ = paths;
   files_.clear();
@@ -29,6 +20,11 @@ bool SplitOutputs::create(Session& session, const std::vector<std::string>& path
     files_.push_back(std::move(file));
   }
   return true;
+}
+
+const std::string& SplitOutputs::path(std::int64_t n) const {
+  std::int64_t last = static_cast<std::int64_t>(paths_.size());
+  return paths_[static_cast<std::size_t>(std::clamp<std::int64_t>(n, 1, last) - 1)];
 }
 
 OutputFile& SplitOutputs::file(std::int64_t n) {

@@ -15,14 +15,12 @@ namespace meshmill {
 // so a run that fails leaves earlier files of those names untouched.
 class SplitOutputs {
  public:
-  // The names of the `count` split files of `target` (its last four
-  // characters, the extension, are replaced).
-  static std::vector<std::string> split_names(const std::string& target, std::int64_t count);
-
   // Creates the files; false when one can't be created (the user has been told).
   bool create(Session& session, const std::vector<std::string>& paths);
   // The file of number `n` (from 1); the last file when there are fewer.
   OutputFile& file(std::int64_t n);
+  // Its path, chosen the same way.
+  const std::string& path(std::int64_t n) const;
   // True when a write failed; reports the first such file.
   bool report_failure(Session& session);
   // Closes every file, moving each into place; false when one fails (reported).

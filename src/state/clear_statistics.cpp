@@ -30,6 +30,7 @@ void reset_scene_state(SceneState& scene) {
   scene.pix16_dest.clear();
   scene.file_type.clear();
   scene.obj_names.assign(1, std::string());
+  scene.records.clear();
 }
 
 // The processing's scratch file lives beside the input.
@@ -66,6 +67,7 @@ void clear_statistics(Session& session) {
   }
   window.Open_error_log.enabled = false;
   window.Clear_statistics.enabled = false;
+  window.Open_report.enabled = false;
   window.Label_analize.visible = false;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "state/scene_records.h"
 
 namespace meshmill {
 
@@ -104,6 +105,9 @@ struct SceneState {
   std::int64_t mat_ref = 0;
   std::vector<SkippedObject> skipped_objects;  // objects of the last run left out, and why
   std::vector<std::string> processed_files;    // files the last run wrote (UTF-8 paths)
+
+  // What the report shows of each object, when the session records it.
+  SceneRecords records;
 };
 
 }  // namespace meshmill

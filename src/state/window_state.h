@@ -86,6 +86,7 @@ struct WindowState {
   TextBox Text_comments;
   Button Clear_statistics{"&Clear statistics and unload 3d scene file info", false};
   Button Open_error_log{"&Open log error txt file", false};
+  Button Open_report{"Scene &map and report", false};
 
   MousePointer pointer = MousePointer::normal;
 };
