@@ -1,0 +1,29 @@
+#include "app/report_command.h"
+
+#include "platform/clock.h"
+#include "platform/paths.h"
+#include "report/report_page.h"
+
+namespace meshmill {
+
+std::string scene_report_path(const Session& session) {
+  const std::string& input = session.scene.fich;
+  return join_path(parent_folder(input), base_name(input) + "_report.html");
+}
+
+bool save_scene_report(Session& session, const std::string& path) {
+  std::string why;
+  if (write_report(session.fs, path, render_report(session, local_date_time()), &why)) return true;
+  std::string text = "The file " + path + " could not be written";
+  if (!why.empty()) text += " (" + why + ")";
+  session.prompt.message_box(text + ".", style::error_icon, "Error");
+  return false;
+}
+
+void open_scene_report(Session& session) {
+  if (session.scene.file_loaded != 1) return;
+  std::string path = scene_report_path(session);
+  if (save_scene_report(session, path)) session.prompt.open_document(path);
+}
+
+}  // namespace meshmill

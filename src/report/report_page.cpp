@@ -1,0 +1,139 @@
+#include "report/report_page.h"
+
+#include "platform/paths.h"
+#include "platform/version.h"
+#include "report/file_palette.h"
+#include "report/html_text.h"
+#include "report/map_views.h"
+#include "report/page_assets.h"
+#include "report/report_tables.h"
+
+namespace meshmill {
+
+namespace {
+
+struct Statistic {
+  int index;
+  const char* caption;
+};
+
+// In the window's order, with its captions.
+constexpr Statistic statistics[] = {
+    {1, "Total objects found"},
+    {2, "Valid objects found"},
+    {3, "Asc split files required to import in Pt2"},
+    {4, "Total faces in 3d scene"},
+    {5, "Total vertices in 3d scene"},
+};
+
+constexpr CheckBox WindowState::*settings[] = {
+    &WindowState::Check_all,       &WindowState::Check_splitasc, &WindowState::Check_flip3daxis,
+    &WindowState::Check_vtextures, &WindowState::Check_createmat, &WindowState::Check1,
+    &WindowState::Check2,          &WindowState::Check3,          &WindowState::Check4,
+    &WindowState::Check5,          &WindowState::Check6,
+};
+
+void append_head(std::string& out, const Session& session) {
+  out += "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\"/>"
+         "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
+         "style-src 'unsafe-inline'; script-src 'unsafe-inline'; img-src data:\"/>"
+         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/><title>";
+  append_html(out, base_name(session.scene.fich));
+  out += " &#8212; Meshmill scene report</title><style>";
+  out += report_style;
+  out += "</style></head>";
+}
+
+void append_header(std::string& out, const Session& session, std::string_view date) {
+  const SceneState& scene = session.scene;
+  out += "<header><h1>";
+  append_html(out, base_name(scene.fich) + "." + extension(scene.fich));
+  out += "</h1><div class=\"meta\"><span>";
+  append_html(out, scene.fich);
+  out += "</span><span>";
+  out += scene.file_type == "asc" ? "3D Studio ASCII mesh (.asc)" : "ASCII scene export (.ase)";
+  out += "</span><span>";
+  append_html(out, date);
+  out += "</span><span>Meshmill ";
+  append_html(out, version);
+  out += "</span></div></header>";
+}
+
+void append_summary(std::string& out, const Session& session) {
+  const SceneState& scene = session.scene;
+  const WindowState& window = session.window;
+  out += "<section id=\"summary\"><h2>";
+  out += scene.records.processed ? "Conversion" : "Analysis";
+  out += "</h2><div class=\"stats\">";
+  for (const Statistic& statistic : statistics) {
+    out += "<div class=\"stat\"><b>";
+    append_count(out, scene.scene_stats[statistic.index]);
+    out += "</b><span>";
+    out += statistic.caption;
+    out += "</span></div>";
+  }
+  out += "</div><h3>Settings</h3><ul class=\"settings\">";
+  for (auto member : settings) {
+    const CheckBox& box = window.*member;
+    out += box.ticked() ? "<li>&#9745; " : "<li>&#9744; ";
+    append_html(out, box.caption);
+    out += "</li>";
+  }
+  out += "<li>Include only following objects : ";
+  if (window.Text3.text.empty()) {
+    out += "<small>(all)</small>";
+  } else {
+    append_html(out, window.Text3.text);
+  }
+  out += "</li></ul>";
+  if (scene.records.processed) {
+    out += "<h3>Files written <small>(";
+    append_count(out, static_cast<std::int64_t>(scene.processed_files.size()));
+    out += ")</small></h3><ul class=\"files\">";
+    for (const std::string& path : scene.processed_files) {
+      out += "<li>";
+      append_html(out, path);
+      out += "</li>";
+    }
+    out += "</ul>";
+  }
+  out += "</section>";
+}
+
+}  // namespace
+
+std::string render_report(const Session& session, std::string_view date) {
+  const SceneState& scene = session.scene;
+  const SceneRecords& records = scene.records;
+  const bool asc = scene.file_type == "asc";
+  const FilePalette palette(records);
+
+  std::string out;
+  // About what the page holds per object, so the text grows only a few times.
+  out.reserve(16384 + records.objects.size() * 1200);
+  append_head(out, session);
+  out += "<body>";
+  append_header(out, session, date);
+  out += "<main>";
+  append_summary(out, session);
+  append_map(out, records, palette, asc ? widest_view(records) : MapView::top);
+  append_objects_table(out, records, palette);
+  if (!asc) append_materials_table(out, session);
+  append_messages(out, records);
+  out += "</main><script>";
+  out += report_script;
+  out += "</script></body></html>\n";
+  return out;
+}
+
+bool write_report(FileSystem& fs, const std::string& path, std::string_view page,
+                  std::string* why) {
+  auto file = fs.create(path, CreateMode::replace_when_complete, why);
+  if (!file) return false;
+  file->write(page);
+  if (file->close()) return true;
+  if (why) *why = file->error();
+  return false;
+}
+
+}  // namespace meshmill

@@ -1,0 +1,245 @@
+#include "report/report_tables.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "platform/code_page.h"
+#include "platform/paths.h"
+#include "report/html_text.h"
+
+namespace meshmill {
+
+namespace {
+
+constexpr std::string_view separator = " , ";
+constexpr std::string_view extra_material_prefix = "(Extra material_";
+
+void cell(std::string& out, std::string_view utf8) {
+  out += "<td>";
+  append_html(out, utf8);
+  out += "</td>";
+}
+
+void count_cell(std::string& out, std::int64_t value) {
+  out += "<td class=\"n\">";
+  append_count(out, value);
+  out += "</td>";
+}
+
+// The file name of a texture path without folder and extension; scene files
+// separate folders with "\", "/" and ":".
+std::string_view texture_base_name(std::string_view path) {
+  std::size_t cut = path.find_last_of("\\/:");
+  if (cut != std::string_view::npos) path.remove_prefix(cut + 1);
+  return path.substr(0, path.rfind('.'));
+}
+
+// The long name a shortened texture had, from the records "LONG.tga , short".
+std::string_view old_texture_name(const SceneState& scene, std::string_view texture) {
+  for (const std::string& record : scene.bigmat_names) {
+    std::size_t cut = record.find(separator);
+    if (cut != std::string::npos && record.substr(cut + separator.size()) == texture) {
+      return std::string_view(record).substr(0, cut);
+    }
+  }
+  return {};
+}
+
+bool texture_file_exists(const Session& session, std::string_view texture) {
+  const std::string& folder = session.scene.tif_folder;
+  if (folder.empty()) return false;
+  std::string name = cp1252_to_utf8(texture_base_name(texture)) + ".tif";
+  return session.fs.find_entry_ignoring_case(folder, name).has_value();
+}
+
+// "r<TAB>g<TAB>b" with values from 0 to 1, as a CSS colour.
+void append_swatch(std::string& out, std::string_view colours) {
+  out += "<span class=\"swatch\" style=\"background:rgb(";
+  for (int k = 0; k < 3; ++k) {
+    std::size_t tab = colours.find('\t');
+    std::string_view field = colours.substr(0, tab);
+    double value = 0;
+    std::from_chars(field.data(), field.data() + field.size(), value);
+    if (k > 0) out += ',';
+    append_count(out, static_cast<std::int64_t>(std::clamp(value, 0.0, 1.0) * 255 + 0.5));
+    colours = tab == std::string_view::npos ? std::string_view() : colours.substr(tab + 1);
+  }
+  out += ")\"></span>";
+}
+
+void append_texture_cell(std::string& out, const Session& session, std::string_view texture) {
+  out += "<td>";
+  if (texture.empty() || texture == empty_material) {
+    out += "&#8212;</td>";
+    return;
+  }
+  append_scene_html(out, texture);
+  std::string_view old_name = old_texture_name(session.scene, texture);
+  if (!old_name.empty()) {
+    out += " <small>(shortened from ";
+    append_scene_html(out, old_name);
+    out += ")</small>";
+  }
+  if (!texture_file_exists(session, texture)) {
+    out += " <span class=\"missing\">missing: no ";
+    append_scene_html(out, texture_base_name(texture));
+    out += ".tif in TIFFRGB</span>";
+  }
+  out += "</td>";
+}
+
+void append_placeholder_cell(std::string& out, const Session& session, std::string_view name,
+                             std::string_view texture, const std::string& opacity) {
+  out += "<td>";
+  if (opacity.empty() || name.substr(0, extra_material_prefix.size()) != extra_material_prefix) {
+    out += "&#8212;</td>";
+    return;
+  }
+  std::string file = cp1252_to_utf8(texture) + ".pix";
+  append_html(out, file);
+  const SceneState& scene = session.scene;
+  if (scene.records.processed) {
+    std::string path = join_path(scene.pix16_dest, file);
+    bool written = std::find(scene.processed_files.begin(), scene.processed_files.end(), path) !=
+                   scene.processed_files.end();
+    out += written ? " <small>written in PIX16</small>" : " <small>not written</small>";
+  } else {
+    out += " <small>written in PIX16 by a conversion</small>";
+  }
+  out += "</td>";
+}
+
+void append_material_row(std::string& out, const Session& session, std::size_t m, std::size_t s) {
+  const SceneState& scene = session.scene;
+  const std::string& entry = scene.mat_names.at(m, s);
+  std::size_t cut = entry.find(separator);
+  std::string_view name = std::string_view(entry).substr(0, cut);
+  std::string_view texture;
+  if (cut != std::string::npos) texture = std::string_view(entry).substr(cut + separator.size());
+  const std::string& colour = scene.mat_colors.at(m, s);
+  const std::string& opacity = scene.mat_opacity.at(m, s);
+
+  out += "<tr><td class=\"n\">";
+  append_count(out, static_cast<std::int64_t>(m));
+  out += ", ";
+  append_count(out, static_cast<std::int64_t>(s));
+  out += "</td><td>";
+  append_scene_html(out, name);
+  out += "</td>";
+  append_texture_cell(out, session, texture);
+  out += "<td>";
+  if (colour.empty()) {
+    out += "&#8212;";
+  } else {
+    append_swatch(out, colour);
+    append_scene_html(out, colour);
+  }
+  out += "</td><td>";
+  if (opacity.empty()) {
+    out += "&#8212;";
+  } else {
+    append_scene_html(out, opacity);
+  }
+  out += "</td>";
+  append_placeholder_cell(out, session, name, texture, opacity);
+  out += "</tr>";
+}
+
+const char* message_kind(int style) {
+  switch (style & 0x70) {
+    case 16:
+      return "error";
+    case 32:
+      return "question";
+    case 48:
+      return "warning";
+    case 64:
+      return "information";
+    default:
+      return "plain";
+  }
+}
+
+}  // namespace
+
+void append_objects_table(std::string& out, const SceneRecords& records,
+                          const FilePalette& palette) {
+  out += "<section id=\"objects\"><h2>Objects <small>(";
+  append_count(out, static_cast<std::int64_t>(records.objects.size()));
+  out += ")</small></h2><div class=\"scroll\"><table id=\"objects-table\"><thead><tr>"
+         "<th class=\"n\">#</th><th>Name</th><th class=\"n\">Line</th><th class=\"n\">Faces</th>"
+         "<th class=\"n\">Vertices</th><th>Material</th><th>File</th><th>Status</th>"
+         "<th>Reason</th></tr></thead><tbody>";
+  for (std::size_t i = 0; i < records.objects.size(); ++i) {
+    const ObjectRecord& object = records.objects[i];
+    out += "<tr id=\"r";
+    append_count(out, static_cast<std::int64_t>(i));
+    out += "\" data-i=\"";
+    append_count(out, static_cast<std::int64_t>(i));
+    out += "\" class=\"s-";
+    out += object.status();
+    out += "\">";
+    count_cell(out, static_cast<std::int64_t>(i) + 1);
+    out += "<td>";
+    append_scene_html(out, object.name);
+    out += "</td>";
+    count_cell(out, object.line);
+    count_cell(out, object.faces);
+    count_cell(out, object.vertices);
+    out += "<td>";
+    append_scene_html(out, object.material_ref);
+    out += "</td><td>";
+    if (!object.file.empty()) {
+      out += "<span class=\"chip ";
+      out += palette.colour_class(object.file);
+      out += "\"></span>";
+      append_html(out, object.file);
+    }
+    out += "</td>";
+    cell(out, object.status());
+    cell(out, object.reason);
+    out += "</tr>";
+  }
+  out += "</tbody></table></div></section>";
+}
+
+void append_materials_table(std::string& out, const Session& session) {
+  const SceneState& scene = session.scene;
+  out += "<section id=\"materials\"><h2>Materials</h2>";
+  if (scene.project_mapped != 1) {
+    out += "<p>This scene has no material list: no .mat file is written.</p></section>";
+    return;
+  }
+  out += "<table id=\"materials-table\"><thead><tr><th class=\"n\">Slot (m, s)</th><th>Name</th>"
+         "<th>Texture</th><th>Colour</th><th>Opacity</th><th>Placeholder pixelmap</th></tr>"
+         "</thead><tbody>";
+  for (std::size_t m = 0; m < scene.nr_submats.size(); ++m) {
+    // The slots the material writer walks: 0 .. nr_submats(m).
+    auto last = static_cast<std::size_t>(std::max<std::int64_t>(scene.nr_submats[m], 0));
+    for (std::size_t s = 0; s <= last; ++s) {
+      if (!scene.mat_names.at(m, s).empty()) append_material_row(out, session, m, s);
+    }
+  }
+  out += "</tbody></table></section>";
+}
+
+void append_messages(std::string& out, const SceneRecords& records) {
+  out += "<section id=\"messages\"><h2>Messages</h2>";
+  if (records.messages.empty()) {
+    out += "<p>The run showed no message.</p></section>";
+    return;
+  }
+  out += "<ol class=\"messages\">";
+  for (const RecordedMessage& message : records.messages) {
+    out += "<li class=\"";
+    out += message_kind(message.style);
+    out += "\"><b>";
+    append_html(out, message.title);
+    out += "</b> ";
+    append_html(out, message.text);
+    out += "</li>";
+  }
+  out += "</ol></section>";
+}
+
+}  // namespace meshmill
