@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "cli/json_writer.h"
 #include "cli/material_report.h"
+#include "cli/object_report.h"
 #include "cli/scene_report.h"
 #include "cli/texture_options.h"
 #include "platform/process.h"
@@ -14,7 +15,8 @@ namespace meshmill {
 namespace {
 
 constexpr const char* analyze_help =
-    "Usage: meshmill-cli analyze SCENE [--json] [--rename-textures [--auto-shorten]]\n"
+    "Usage: meshmill-cli analyze SCENE [--json] [--report FILE.html]\n"
+    "                            [--rename-textures [--auto-shorten]]\n"
     "\n"
     "Analyses SCENE (.ase or .asc) as the window does with a scene given on its\n"
     "command line, answering No to the question whether to process it right away.\n"
@@ -32,26 +34,38 @@ constexpr const char* analyze_help =
     "           error_log (its path, or null when none is left),\n"
     "           materials [{m, s, name, texture, color, opacity}] (one per\n"
     "           filled material slot; absent texts are null),\n"
-    "           special_materials (its path, or null)\n";
+    "           special_materials (its path, or null),\n"
+    "           objects [{name, line, status, reason, file, faces, vertices}]\n"
+    "           (one per object: status valid or skipped, reason the error-log\n"
+    "           line or null, file the .asc it would go into or null; with\n"
+    "           --report also bbox [min x, y, z, max x, y, z])\n";
 
 constexpr const char* analyze_help_end =
     "  --help   show this help\n"
     "\n"
-    "Exit status: 0 analysed (also with skipped objects), 1 refused or cancelled,\n"
-    "2 usage error.\n";
+    "Exit status: 0 analysed (also with skipped objects), 1 refused or cancelled\n"
+    "(or the report could not be written), 2 usage error.\n";
 
 struct AnalyzeOptions {
   std::string scene;
   bool json = false;
+  std::string report;  // the report page's path, "" for none
   TextureOptions textures;
 };
 
 // Returns false (with a message) when the arguments can't be used.
 bool parse(const std::vector<std::string>& args, AnalyzeOptions& options) {
   bool have_scene = false;
-  for (const auto& arg : args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
     if (arg == "--json") {
       options.json = true;
+    } else if (arg == "--report") {
+      if (i + 1 == args.size() || args[i + 1].empty()) {
+        std::fputs("meshmill-cli analyze: a file name is missing after --report\n", stderr);
+        return false;
+      }
+      options.report = args[++i];
     } else if (options.textures.take(arg)) {
       continue;
     } else if (arg.size() > 1 && arg[0] == '-') {
@@ -75,6 +89,7 @@ int run_analyze(const std::vector<std::string>& args) {
   for (const auto& arg : args) {
     if (arg == "--help" || arg == "-h") {
       std::fputs(analyze_help, stdout);
+      std::fputs(report_option_help, stdout);
       std::fputs(texture_options_help, stdout);
       std::fputs(analyze_help_end, stdout);
       return exit_status::done;
@@ -89,20 +104,25 @@ int run_analyze(const std::vector<std::string>& args) {
   cli.prompt().ask_inputs_on_terminal(stdin_is_terminal());
   Session& session = cli.session();
   options.textures.apply(session.window);
+  const bool report = !options.report.empty();
+  session.recording = recording_for(options.json, report);
   // The scene is taken like a path on the window's command line.
   session.scene.impo = options.scene;
   analyze_scene(session);
+  bool reported = !report || session.scene.file_loaded != 1 ||
+                  write_scene_report_file(cli, options.report);
   if (options.json) {
     JsonWriter json;
     json.begin_object();
     write_scene_report(json, cli, options.scene);
     write_material_report(json, cli);
+    write_object_records(json, session, report);
     json.end_object();
     std::printf("%s\n", json.text().c_str());
   } else {
     print_statistics(stdout, session);
   }
-  return session.scene.file_loaded == 1 ? exit_status::done : exit_status::refused;
+  return session.scene.file_loaded == 1 && reported ? exit_status::done : exit_status::refused;
 }
 
 }  // namespace meshmill

@@ -7,6 +7,7 @@
 #include "cli/commands.h"
 #include "cli/json_writer.h"
 #include "cli/material_report.h"
+#include "cli/object_report.h"
 #include "cli/scene_report.h"
 #include "cli/texture_options.h"
 #include "format/keywords.h"
@@ -21,7 +22,7 @@ namespace meshmill {
 namespace {
 
 constexpr const char* convert_help =
-    "Usage: meshmill-cli convert SCENE [-o TARGET.asc] [OPTIONS]\n"
+    "Usage: meshmill-cli convert SCENE [-o TARGET.asc] [--report FILE.html] [OPTIONS]\n"
     "\n"
     "Analyses SCENE (.ase or .asc) as 'meshmill-cli analyze' does, then processes\n"
     "it as the window's \"Start Process\": the .asc files (split at 255 objects),\n"
@@ -47,7 +48,8 @@ constexpr const char* convert_help =
     "                     on a terminal, and answered No without one)\n"
     "  --json             write one JSON object to standard output: the members of\n"
     "                     'analyze --json', outputs (the files written) and skipped\n"
-    "                     [{name, reason}] (objects left out)\n"
+    "                     [{name, reason}] (objects left out); in objects the status\n"
+    "                     is written, skipped, left-out or filtered\n"
     "  --help             show this help\n";
 
 constexpr const char* convert_help_end =
@@ -55,8 +57,8 @@ constexpr const char* convert_help_end =
     "Every message box goes to standard error as one line \"Title: text\";\n"
     "standard output lists the files written, one a line.\n"
     "\n"
-    "Exit status: 0 processed (also with objects left out), 1 refused or cancelled,\n"
-    "2 usage error.\n";
+    "Exit status: 0 processed (also with objects left out), 1 refused or cancelled\n"
+    "(or the report could not be written), 2 usage error.\n";
 
 // The question the analysis asks about processing right away: the command
 // processes after its own target choice, so it is answered No.
@@ -72,6 +74,7 @@ struct ConvertOptions {
   bool no_split = false, no_axis_flip = false, no_texture_flip = false, no_mat = false;
   bool one_sided = false, white = false, overwrite = false, yes = false, json = false;
   std::string only;
+  std::string report;  // the report page's path, "" for none
   TextureOptions textures;
 };
 
@@ -113,10 +116,11 @@ bool parse(const std::vector<std::string>& args, ConvertOptions& o) {
       }
     }
     if (is_flag || o.textures.take(arg)) continue;
-    if (arg == "-o" || arg == "--only") {
+    if (arg == "-o" || arg == "--only" || arg == "--report") {
       if (i + 1 == args.size()) return fail("a value is missing after ", arg);
-      (arg == "-o" ? o.target : o.only) = args[++i];
+      (arg == "-o" ? o.target : arg == "--only" ? o.only : o.report) = args[++i];
       if (arg == "-o") o.have_target = true;
+      if (arg == "--report" && o.report.empty()) return fail("a file name is missing after ", arg);
     } else if (arg.size() > 1 && arg[0] == '-') {
       return fail("unknown option ", arg);
     } else if (have_scene) {
@@ -166,6 +170,7 @@ void write_json(CliSession& cli, const ConvertOptions& o) {
   json.begin_object();
   write_scene_report(json, cli, o.scene);
   write_material_report(json, cli);
+  write_object_records(json, cli.session(), !o.report.empty());
   json.key("outputs");
   json.begin_array();
   for (const auto& path : scene.processed_files) json.string(path);
@@ -191,6 +196,7 @@ int run_convert(const std::vector<std::string>& args) {
   for (const auto& arg : args) {
     if (arg == "--help" || arg == "-h") {
       std::fputs(convert_help, stdout);
+      std::fputs(report_option_help, stdout);
       std::fputs(texture_options_help, stdout);
       std::fputs(convert_help_end, stdout);
       return exit_status::done;
@@ -208,6 +214,7 @@ int run_convert(const std::vector<std::string>& args) {
   cli.prompt().preset_answer(close_question, answer::no);
   Session& session = cli.session();
   apply_settings(options, session.window);
+  session.recording = recording_for(options.json, !options.report.empty());
 
   // The scene is taken like a path on the window's command line.
   session.scene.impo = options.scene;
@@ -225,6 +232,10 @@ int run_convert(const std::vector<std::string>& args) {
       start_process(session);
       processed = finished(cli);
     }
+  }
+  if (!options.report.empty() && session.scene.file_loaded == 1 &&
+      !write_scene_report_file(cli, options.report)) {
+    processed = false;
   }
   if (options.json) {
     write_json(cli, options);

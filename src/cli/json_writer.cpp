@@ -1,5 +1,7 @@
 #include "cli/json_writer.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace meshmill {
@@ -74,6 +76,18 @@ void JsonWriter::string(std::string_view text) {
 void JsonWriter::number(std::int64_t value) {
   before_value();
   out_ += std::to_string(value);
+}
+
+void JsonWriter::real(float value) {
+  before_value();
+  if (!std::isfinite(value)) {
+    out_ += "null";
+    return;
+  }
+  // The shortest text that reads back as the same float.
+  char digits[32];
+  auto result = std::to_chars(digits, digits + sizeof digits, value);
+  out_.append(digits, result.ptr);
 }
 
 void JsonWriter::boolean(bool value) {

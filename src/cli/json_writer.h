@@ -19,6 +19,8 @@ class JsonWriter {
   void key(std::string_view name);
   void string(std::string_view text);
   void number(std::int64_t value);
+  // A number held as a float; null when it is not finite.
+  void real(float value);
   void boolean(bool value);
   void null();
 

@@ -226,6 +226,7 @@ QGroupBox* statistics_group(FormBuilder& b) {
   grid->setRowStretch(row, 1);
   grid->addWidget(b.button(&WindowState::Clear_statistics, "Clear_statistics"), ++row, 0, 1, 2);
   grid->addWidget(b.button(&WindowState::Open_error_log, "Open_error_log"), ++row, 0, 1, 2);
+  grid->addWidget(b.button(&WindowState::Open_report, "Open_report"), ++row, 0, 1, 2);
   grid->setColumnStretch(1, 1);
   return group;
 }

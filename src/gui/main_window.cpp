@@ -16,6 +16,7 @@
 #include <climits>
 
 #include "app/error_log_command.h"
+#include "app/report_command.h"
 #include "app/scene_commands.h"
 #include "app/start_up.h"
 #include "app/target_choice.h"
@@ -62,8 +63,11 @@ void show_bar(QProgressBar* bar, const ProgressBar& state) {
 }  // namespace
 
 MainWindow::MainWindow(PromptService& prompt, FileSystem& fs, const std::string& program_folder)
-    : session_(prompt, fs, pump_) {
+    : prompt_(prompt), session_(prompt_, fs, pump_) {
   session_.program_folder = program_folder;
+  // The report button works after any analysis: every run is recorded.
+  session_.recording = Recording::geometry;
+  prompt_.record_into(&session_.scene.records.messages);
   setObjectName("Form1");
   setWindowTitle(QString("Meshmill %1").arg(version));
   setWindowIcon(QIcon::fromTheme("meshmill"));
@@ -133,6 +137,7 @@ void MainWindow::connect_controls() {
       {&WindowState::Target_filename, choose_target},
       {&WindowState::Clear_statistics, clear_statistics},
       {&WindowState::Open_error_log, open_error_log},
+      {&WindowState::Open_report, open_scene_report},
   };
   for (auto& [member, widget] : controls_.buttons) {
     for (auto& [command_member, command] : commands) {

@@ -6,6 +6,7 @@
 
 #include "gui/form_controls.h"
 #include "gui/qt_event_pump.h"
+#include "state/recording_prompt.h"
 #include "state/session.h"
 
 namespace meshmill::gui {
@@ -33,6 +34,7 @@ class MainWindow : public QWidget {
   void connect_controls();
 
   QtEventPump pump_;
+  RecordingPrompt prompt_;  // keeps the run's messages for the report
   Session session_;
   FormControls controls_;
   bool close_pending_ = false;  // the user closed the window while a pass ran

@@ -69,23 +69,28 @@ class ViewFrame {
     width = std::max(width, extent * 1e-3);
     height = std::max(height, extent * 1e-3);
     scale_ = std::min(map_width / width, map_height / height);
-    width_ = width * scale_;
-    height_ = height * scale_;
+    // Every view has the same frame, so lettering keeps its size; the scene is centred in it.
+    offset_x_ = margin + (map_width - width * scale_) / 2;
+    offset_y_ = margin + (map_height - height * scale_) / 2;
   }
 
-  double x(float scene_x) const { return margin + (static_cast<double>(scene_x) - left_) * scale_; }
-  double y(float scene_y) const { return margin + (top_ - static_cast<double>(scene_y)) * scale_; }
+  double x(float scene_x) const {
+    return offset_x_ + (static_cast<double>(scene_x) - left_) * scale_;
+  }
+  double y(float scene_y) const {
+    return offset_y_ + (top_ - static_cast<double>(scene_y)) * scale_;
+  }
   double scale() const { return scale_; }
-  double width() const { return width_ + 2 * margin; }
-  double height() const { return height_ + 2 * margin + bar_room; }
-  double drawing_bottom() const { return margin + height_; }
+  static double width() { return map_width + 2 * margin; }
+  static double height() { return map_height + 2 * margin + bar_room; }
+  static double drawing_bottom() { return margin + map_height; }
 
  private:
   double left_ = 0;
   double top_ = 0;
   double scale_ = 1;
-  double width_ = 0;
-  double height_ = 0;
+  double offset_x_ = 0;
+  double offset_y_ = 0;
 };
 
 void append_point(std::string& out, const ViewFrame& frame, float x, float y) {
@@ -150,6 +155,31 @@ double covered_area(const ObjectRecord& object, MapView view) {
   return (object.bbox[h + 3] - object.bbox[h]) * (object.bbox[v + 3] - object.bbox[v]);
 }
 
+// A ring around every object skipped or left out, so that the smallest of
+// them can be found on the map of a large scene.
+void append_marks(std::string& out, const SceneRecords& records, MapView view,
+                  const ViewFrame& frame) {
+  auto [h, v] = view_axes_of(view);
+  out += "<g class=\"marks\">";
+  for (const ObjectRecord& object : records.objects) {
+    if (!object.has_bbox || (!object.skipped && object.processing != ProcessingVerdict::left_out)) {
+      continue;
+    }
+    const auto& b = object.bbox;
+    double x = (frame.x(static_cast<float>(b[h])) + frame.x(static_cast<float>(b[h + 3]))) / 2;
+    double y = (frame.y(static_cast<float>(b[v])) + frame.y(static_cast<float>(b[v + 3]))) / 2;
+    double radius = std::hypot(b[h + 3] - b[h], b[v + 3] - b[v]) * frame.scale() / 2 + 8;
+    out += "<circle cx=\"";
+    append_coordinate(out, x);
+    out += "\" cy=\"";
+    append_coordinate(out, y);
+    out += "\" r=\"";
+    append_coordinate(out, std::min(radius, 60.0));
+    out += "\"/>";
+  }
+  out += "</g>";
+}
+
 // A round length for the scale bar: 1, 2 or 5 times a power of ten, near a
 // fifth of the drawing's width.
 double bar_length(double scene_width) {
@@ -163,7 +193,7 @@ double bar_length(double scene_width) {
 }
 
 void append_scale_bar(std::string& out, const ViewFrame& frame) {
-  double length = bar_length((frame.width() - 2 * margin) / frame.scale());
+  double length = bar_length(map_width / frame.scale());
   double drawn = length * frame.scale();
   double y = frame.drawing_bottom() + 26;
   out += "<g class=\"bar\" data-length=\"";
@@ -203,8 +233,7 @@ void append_view(std::string& out, const SceneRecords& records, const FilePalett
   append_coordinate(out, frame.height());
   out += "\" role=\"img\" aria-label=\"";
   out += view_titles[v];
-  out += " view of the scene\"><rect class=\"ground\" width=\"100%\" height=\"100%\"/>";
-  out += "<g class=\"objects\">";
+  out += " view of the scene\"><g class=\"objects\">";
 
   std::vector<std::size_t> order;
   for (std::size_t i = 0; i < records.objects.size(); ++i) {
@@ -234,6 +263,7 @@ void append_view(std::string& out, const SceneRecords& records, const FilePalett
     out += "</path>";
   }
   out += "</g>";
+  append_marks(out, records, view, frame);
   append_scale_bar(out, frame);
   out += "<text class=\"axes\" x=\"";
   append_coordinate(out, frame.width() - margin);

@@ -27,13 +27,13 @@ input[name=view]+label{display:inline-block;padding:4px 16px;margin:0 4px 10px 0
 input[name=view]:checked+label{background:var(--head);border-color:var(--head);color:#fff}
 input[name=view]:focus-visible+label{outline:2px solid #4c8bf5}
 .hint{color:var(--muted);font-size:12px;margin-left:8px}
-.views svg{display:none;width:100%;height:auto;max-height:78vh;border:1px solid #d5dae1;border-radius:4px;cursor:grab}
+.views svg{display:none;width:100%;height:auto;max-height:76vh;background:#fbfcfd;border:1px solid #d5dae1;border-radius:4px;cursor:grab}
 #view-top:checked~.views #map-top,#view-front:checked~.views #map-front,#view-side:checked~.views #map-side{display:block}
-.ground{fill:#fbfcfd}
 .objects path{stroke:#1d2330;stroke-opacity:.5;stroke-width:1;vector-effect:non-scaling-stroke;stroke-linejoin:round;stroke-linecap:round;fill-opacity:.72}
 .objects path.bad{stroke:#8c0f10;stroke-opacity:.9;stroke-width:1.5}
 .objects path.off{fill-opacity:.45}
 .objects path:hover,.objects path.hl{stroke:#000;stroke-opacity:1;stroke-width:3;fill-opacity:1}
+.marks circle{fill:none;stroke:var(--bad);stroke-width:2;stroke-dasharray:5 3;vector-effect:non-scaling-stroke;pointer-events:none}
 .bar path{stroke:#333;stroke-width:2;fill:none;vector-effect:non-scaling-stroke}
 .bar text,.axes{font-size:13px;fill:#555}
 .legend{list-style:none;display:flex;flex-wrap:wrap;gap:4px 18px;padding:0;margin:10px 0 0;font-size:13px}
@@ -49,6 +49,7 @@ th,td{padding:4px 9px;border-bottom:1px solid var(--line);text-align:left;vertic
 th{background:#eef1f5;position:sticky;top:0;z-index:1;white-space:nowrap}
 #objects th{cursor:pointer}
 #objects tbody{content-visibility:auto;contain-intrinsic-size:auto 2000px}
+#objects td:nth-child(7){white-space:nowrap}
 .n{text-align:right;font-variant-numeric:tabular-nums}
 tr.s-skipped td,tr.s-left-out td{background:#fdeeee}
 tr.s-skipped td:nth-child(8),tr.s-left-out td:nth-child(8){color:var(--bad);font-weight:600}

@@ -67,9 +67,12 @@ void append_swatch(std::string& out, std::string_view colours) {
   out += ")\"></span>";
 }
 
-void append_texture_cell(std::string& out, const Session& session, std::string_view texture) {
+void append_texture_cell(std::string& out, const Session& session, std::string_view name,
+                         std::string_view texture) {
   out += "<td>";
-  if (texture.empty() || texture == empty_material) {
+  // An extra material's "texture" is the placeholder pixelmap the processing makes.
+  bool placeholder = name.substr(0, extra_material_prefix.size()) == extra_material_prefix;
+  if (texture.empty() || texture == empty_material || placeholder) {
     out += "&#8212;</td>";
     return;
   }
@@ -79,6 +82,10 @@ void append_texture_cell(std::string& out, const Session& session, std::string_v
     out += " <small>(shortened from ";
     append_scene_html(out, old_name);
     out += ")</small>";
+  }
+  // Plaything2 crashes on longer pixelmap names.
+  if (texture_base_name(texture).size() > 15) {
+    out += " <span class=\"missing\">longer than 15 characters</span>";
   }
   if (!texture_file_exists(session, texture)) {
     out += " <span class=\"missing\">missing: no ";
@@ -126,7 +133,7 @@ void append_material_row(std::string& out, const Session& session, std::size_t m
   out += "</td><td>";
   append_scene_html(out, name);
   out += "</td>";
-  append_texture_cell(out, session, texture);
+  append_texture_cell(out, session, name, texture);
   out += "<td>";
   if (colour.empty()) {
     out += "&#8212;";

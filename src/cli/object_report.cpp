@@ -1,0 +1,66 @@
+#include "cli/object_report.h"
+
+#include "app/report_command.h"
+#include "platform/code_page.h"
+
+namespace meshmill {
+
+Recording recording_for(bool json, bool report) {
+  if (report) return Recording::geometry;
+  return json ? Recording::objects : Recording::off;
+}
+
+void write_object_records(JsonWriter& json, const Session& session, bool bbox) {
+  json.key("objects");
+  json.begin_array();
+  for (const ObjectRecord& object : session.scene.records.objects) {
+    json.begin_object();
+    json.key("name");
+    json.string(cp1252_to_utf8(object.name));
+    json.key("line");
+    json.number(object.line);
+    json.key("status");
+    json.string(object.status());
+    json.key("reason");
+    if (object.reason.empty()) {
+      json.null();
+    } else {
+      json.string(object.reason);
+    }
+    json.key("file");
+    if (object.file.empty()) {
+      json.null();
+    } else {
+      json.string(object.file);
+    }
+    json.key("faces");
+    json.number(object.faces);
+    json.key("vertices");
+    json.number(object.vertices);
+    if (bbox) {
+      json.key("bbox");
+      if (object.has_bbox) {
+        json.begin_array();
+        // The box was gathered in floats; written as such it reads like the scene.
+        for (double value : object.bbox) json.real(static_cast<float>(value));
+        json.end_array();
+      } else {
+        json.null();
+      }
+    }
+    json.end_object();
+  }
+  json.end_array();
+}
+
+bool write_scene_report_file(CliSession& cli, const std::string& path) {
+  Session& session = cli.session();
+  auto& messages = session.scene.records.messages;
+  messages.clear();
+  for (const auto& shown : cli.prompt().messages()) {
+    messages.push_back({shown.title, shown.style, shown.text});
+  }
+  return save_scene_report(session, path);
+}
+
+}  // namespace meshmill

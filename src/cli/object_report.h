@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "cli/cli_session.h"
+#include "cli/json_writer.h"
+
+namespace meshmill {
+
+// The help line of --report.
+inline constexpr const char* report_option_help =
+    "  --report FILE.html  also write the scene report: one HTML page with a map\n"
+    "                     of the scene (every object coloured by its .asc file,\n"
+    "                     skipped ones in red), the objects, the materials and\n"
+    "                     the messages\n";
+
+// What the analysis gathers for a command with these options.
+Recording recording_for(bool json, bool report);
+
+// The member "objects": one entry per object {name, line, status, reason,
+// file, faces, vertices} and, with `bbox`, its bounding box.
+void write_object_records(JsonWriter& json, const Session& session, bool bbox);
+
+// Writes the scene report of the run to `path`, with the run's messages;
+// false when it can't be written (told on standard error).
+bool write_scene_report_file(CliSession& cli, const std::string& path);
+
+}  // namespace meshmill
