@@ -9,6 +9,8 @@ source "$(dirname "$0")/lib/common.sh"
 install_build_tools
 # The window is built and tested when Qt 6 is there.
 install_missing qt6-base-dev
+# The scene report is rendered in a headless browser by one test.
+install_missing chromium
 # The window's tests need no display.
 export QT_QPA_PLATFORM=offscreen
 

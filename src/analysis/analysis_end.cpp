@@ -23,7 +23,7 @@ void expect_files(Session& session) {
 }
 
 void mark_loaded(Session& session) {
-  if (session.recording != Recording::off) expect_files(session);
+  if (session.record_objects) expect_files(session);
   session.window.Clear_statistics.enabled = true;
   session.window.Open_report.enabled = true;
   session.scene.file_loaded = 1;

@@ -90,9 +90,7 @@ PassOutcome check_asc_objects(Session& session, bool& problems) {
   AscScan scan(*reader, scene.nr_line2, AscScan::Counting::from_zero);
   AscObject object;
   std::optional<ObjectRecorder> recorder;
-  if (session.recording != Recording::off) {
-    recorder.emplace(scene.records, session.recording == Recording::geometry);
-  }
+  if (session.record_objects) recorder.emplace(scene.records);
   while (scan.more()) {
     session.events.yield();
     // The file ended before the count of the first pass: it changed meanwhile.

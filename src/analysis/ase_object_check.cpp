@@ -173,9 +173,7 @@ PassOutcome check_ase_objects(Session& session, bool& problems) {
   auto reader = open_scene_pass(session);
   if (!reader) return PassOutcome::stopped;
   std::optional<ObjectRecorder> recorder;
-  if (session.recording != Recording::off) {
-    recorder.emplace(session.scene.records, session.recording == Recording::geometry);
-  }
+  if (session.record_objects) recorder.emplace(session.scene.records);
   return CheckingPass(session, *reader, problems, recorder ? &*recorder : nullptr).run();
 }
 

@@ -57,11 +57,10 @@ std::int64_t corner_after(std::string_view line, std::string_view marker, std::s
 
 }  // namespace
 
-ObjectRecorder::ObjectRecorder(SceneRecords& records, bool geometry)
-    : records_(records), geometry_(geometry) {
+ObjectRecorder::ObjectRecorder(SceneRecords& records) : records_(records) {
   records_.objects.clear();
   records_.processed = false;
-  records_.triangles_kept = geometry;
+  records_.triangles_kept = true;
 }
 
 ObjectRecorder::~ObjectRecorder() {
@@ -85,11 +84,8 @@ void ObjectRecorder::ase_line(std::string_view line) {
     records_.objects.back().material_ref = trim_blanks(line.substr(material_ref_key.size()));
   }
   if (begins_with_upper(line, ase_vertex_key)) {
-    ++vertices_seen_;
-    if (geometry_) {
-      points_.push_back({coordinate(tab_field(line, 4)), coordinate(tab_field(line, 5)),
-                         coordinate(tab_field(line, 6))});
-    }
+    points_.push_back({coordinate(tab_field(line, 4)), coordinate(tab_field(line, 5)),
+                       coordinate(tab_field(line, 6))});
   } else if (begins_with_upper(line, ase_face_key)) {
     ++faces_seen_;
     face_corners(line);
@@ -98,8 +94,6 @@ void ObjectRecorder::ase_line(std::string_view line) {
 
 void ObjectRecorder::vertex_line(std::int64_t, std::string_view line) {
   if (!open_) return;
-  ++vertices_seen_;
-  if (!geometry_) return;
   VertexFields fields;
   processar("vc", line, fields);
   points_.push_back(
@@ -113,7 +107,7 @@ void ObjectRecorder::face_line(std::int64_t, std::string_view line) {
 }
 
 void ObjectRecorder::face_corners(std::string_view line) {
-  if (!geometry_ || !records_.triangles_kept) return;
+  if (!records_.triangles_kept) return;
   if ((triangles_kept_ + corners_.size() / 3) >= triangle_budget) {
     drop_triangles();
     return;
@@ -169,7 +163,7 @@ void ObjectRecorder::end_object() {
   ObjectRecord& object = records_.objects.back();
   if (object.skipped) {
     object.faces = faces_seen_;
-    object.vertices = vertices_seen_;
+    object.vertices = static_cast<std::int64_t>(points_.size());
   }
   if (!points_.empty()) {
     object.has_bbox = true;
@@ -190,7 +184,6 @@ void ObjectRecorder::end_object() {
   points_.clear();
   corners_.clear();
   faces_seen_ = 0;
-  vertices_seen_ = 0;
 }
 
 }  // namespace meshmill

@@ -20,8 +20,7 @@ class ObjectRecorder : public AscLineSink {
   static constexpr std::size_t outline_corners = 24;
   static constexpr std::size_t triangle_budget = 8000;
 
-  // With `geometry` false only names, counts and verdicts are gathered.
-  ObjectRecorder(SceneRecords& records, bool geometry);
+  explicit ObjectRecorder(SceneRecords& records);
   ~ObjectRecorder() override;
   ObjectRecorder(const ObjectRecorder&) = delete;
   ObjectRecorder& operator=(const ObjectRecorder&) = delete;
@@ -47,12 +46,10 @@ class ObjectRecorder : public AscLineSink {
   void drop_triangles();
 
   SceneRecords& records_;
-  bool geometry_;
   bool open_ = false;
   std::vector<ScenePoint> points_;
   std::vector<std::int64_t> corners_;  // three vertex indices a face
   std::int64_t faces_seen_ = 0;  // counted for a skipped object
-  std::int64_t vertices_seen_ = 0;
   std::size_t triangles_kept_ = 0;
   std::vector<OutlinePoint> scratch_;
 };

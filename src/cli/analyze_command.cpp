@@ -34,11 +34,11 @@ constexpr const char* analyze_help =
     "           error_log (its path, or null when none is left),\n"
     "           materials [{m, s, name, texture, color, opacity}] (one per\n"
     "           filled material slot; absent texts are null),\n"
-    "           special_materials (its path, or null),\n"
-    "           objects [{name, line, status, reason, file, faces, vertices}]\n"
-    "           (one per object: status valid or skipped, reason the error-log\n"
-    "           line or null, file the .asc it would go into or null; with\n"
-    "           --report also bbox [min x, y, z, max x, y, z])\n";
+    "           special_materials (its path, or null); with --report also\n"
+    "           objects [{name, line, status, reason, file, faces, vertices,\n"
+    "           bbox}] (one per object: status valid or skipped, reason its\n"
+    "           error-log line or null, file the .asc it would go into or null,\n"
+    "           bbox [min x, y, z, max x, y, z] or null)\n";
 
 constexpr const char* analyze_help_end =
     "  --help   show this help\n"
@@ -105,7 +105,7 @@ int run_analyze(const std::vector<std::string>& args) {
   Session& session = cli.session();
   options.textures.apply(session.window);
   const bool report = !options.report.empty();
-  session.recording = recording_for(options.json, report);
+  session.record_objects = report;
   // The scene is taken like a path on the window's command line.
   session.scene.impo = options.scene;
   analyze_scene(session);
@@ -116,7 +116,7 @@ int run_analyze(const std::vector<std::string>& args) {
     json.begin_object();
     write_scene_report(json, cli, options.scene);
     write_material_report(json, cli);
-    write_object_records(json, session, report);
+    write_object_records(json, session);
     json.end_object();
     std::printf("%s\n", json.text().c_str());
   } else {

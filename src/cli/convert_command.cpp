@@ -48,8 +48,9 @@ constexpr const char* convert_help =
     "                     on a terminal, and answered No without one)\n"
     "  --json             write one JSON object to standard output: the members of\n"
     "                     'analyze --json', outputs (the files written) and skipped\n"
-    "                     [{name, reason}] (objects left out); in objects the status\n"
-    "                     is written, skipped, left-out or filtered\n"
+    "                     [{name, reason}] (objects left out); with --report,\n"
+    "                     objects as there, whose status is written, skipped,\n"
+    "                     left-out or filtered\n"
     "  --help             show this help\n";
 
 constexpr const char* convert_help_end =
@@ -170,7 +171,7 @@ void write_json(CliSession& cli, const ConvertOptions& o) {
   json.begin_object();
   write_scene_report(json, cli, o.scene);
   write_material_report(json, cli);
-  write_object_records(json, cli.session(), !o.report.empty());
+  write_object_records(json, cli.session());
   json.key("outputs");
   json.begin_array();
   for (const auto& path : scene.processed_files) json.string(path);
@@ -214,7 +215,7 @@ int run_convert(const std::vector<std::string>& args) {
   cli.prompt().preset_answer(close_question, answer::no);
   Session& session = cli.session();
   apply_settings(options, session.window);
-  session.recording = recording_for(options.json, !options.report.empty());
+  session.record_objects = !options.report.empty();
 
   // The scene is taken like a path on the window's command line.
   session.scene.impo = options.scene;

@@ -5,12 +5,8 @@
 
 namespace meshmill {
 
-Recording recording_for(bool json, bool report) {
-  if (report) return Recording::geometry;
-  return json ? Recording::objects : Recording::off;
-}
-
-void write_object_records(JsonWriter& json, const Session& session, bool bbox) {
+void write_object_records(JsonWriter& json, const Session& session) {
+  if (!session.record_objects) return;
   json.key("objects");
   json.begin_array();
   for (const ObjectRecord& object : session.scene.records.objects) {
@@ -37,16 +33,14 @@ void write_object_records(JsonWriter& json, const Session& session, bool bbox) {
     json.number(object.faces);
     json.key("vertices");
     json.number(object.vertices);
-    if (bbox) {
-      json.key("bbox");
-      if (object.has_bbox) {
-        json.begin_array();
-        // The box was gathered in floats; written as such it reads like the scene.
-        for (double value : object.bbox) json.real(static_cast<float>(value));
-        json.end_array();
-      } else {
-        json.null();
-      }
+    json.key("bbox");
+    if (object.has_bbox) {
+      json.begin_array();
+      // The box was gathered in floats; written as such it reads like the scene.
+      for (double value : object.bbox) json.real(static_cast<float>(value));
+      json.end_array();
+    } else {
+      json.null();
     }
     json.end_object();
   }

@@ -14,12 +14,9 @@ inline constexpr const char* report_option_help =
     "                     skipped ones in red), the objects, the materials and\n"
     "                     the messages\n";
 
-// What the analysis gathers for a command with these options.
-Recording recording_for(bool json, bool report);
-
-// The member "objects": one entry per object {name, line, status, reason,
-// file, faces, vertices} and, with `bbox`, its bounding box.
-void write_object_records(JsonWriter& json, const Session& session, bool bbox);
+// The member "objects" when the run recorded them (a report was asked): one
+// entry per object {name, line, status, reason, file, faces, vertices, bbox}.
+void write_object_records(JsonWriter& json, const Session& session);
 
 // Writes the scene report of the run to `path`, with the run's messages;
 // false when it can't be written (told on standard error).

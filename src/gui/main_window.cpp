@@ -66,7 +66,7 @@ MainWindow::MainWindow(PromptService& prompt, FileSystem& fs, const std::string&
     : prompt_(prompt), session_(prompt_, fs, pump_) {
   session_.program_folder = program_folder;
   // The report button works after any analysis: every run is recorded.
-  session_.recording = Recording::geometry;
+  session_.record_objects = true;
   prompt_.record_into(&session_.scene.records.messages);
   setObjectName("Form1");
   setWindowTitle(QString("Meshmill %1").arg(version));

@@ -21,7 +21,7 @@ bool write_objects(Session& session, ProcessingRun& run) {
   AscObjectWriter writer(run.flips.axis_flip);
   std::string reason;
   RecordCursor records(scene.records);
-  const bool recording = session.recording != Recording::off;
+  const bool recording = session.record_objects;
   while (scan.more()) {
     session.events.yield();
     // A file that got shorter since the analysis ends the pass between objects.

@@ -46,7 +46,7 @@ bool write_objects(Session& session, ProcessingRun& run) {
   std::string reason;
 
   RecordCursor records(scene.records);
-  const bool recording = session.recording != Recording::off;
+  const bool recording = session.record_objects;
 
   while (true) {
     session.events.yield();

@@ -76,7 +76,7 @@ void start_process(Session& session) {
   window.Open_error_log.enabled = false;
   scene.skipped_objects.clear();
   scene.processed_files.clear();
-  if (session.recording != Recording::off) begin_processing_records(scene.records);
+  if (session.record_objects) begin_processing_records(scene.records);
   if (!open_scratch(session)) {
     abandon_processing(session);
     return;

@@ -11,7 +11,7 @@ namespace meshmill {
 // script; a security policy that forbids every outside load) with the run's
 // header and statistics, the map of the scene, the objects table, the
 // materials table (ASE scenes) and the messages. It reads the records the
-// session gathered (Session::recording) and the material table.
+// session gathered (Session::record_objects) and the material table.
 std::string render_report(const Session& session, std::string_view date);
 
 // Writes `page` beside `path` and moves it into place when complete, so a

@@ -9,7 +9,7 @@ namespace meshmill {
 
 // What a scene report shows of each object: gathered by the analysis, updated
 // by the processing, read by the report and the command-line tool's JSON.
-// Nothing is gathered unless the session asks for it (Session::recording).
+// Nothing is gathered unless the session asks for it (Session::record_objects).
 
 // A point of an outline, in scene units.
 struct OutlinePoint {
@@ -60,13 +60,6 @@ struct SceneRecords {
   bool triangles_kept = true;   // every object carries its triangles: the scene is small
 
   void clear() { *this = SceneRecords(); }
-};
-
-// How much the analysis gathers.
-enum class Recording {
-  off,      // nothing: the analysis costs what it always did
-  objects,  // name, line, counts, status, reason and file of each object
-  geometry  // also each object's bounding box, outlines and (small scenes) triangles
 };
 
 }  // namespace meshmill

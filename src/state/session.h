@@ -30,7 +30,9 @@ struct Session {
   std::string ini_file_name;     // INIFileName: full path of the options file
   bool command_running = false;  // a pass is running: other commands are refused
   bool quit_requested = false;   // the processing finish ended the program
-  Recording recording = Recording::off;  // what the analysis gathers for a report
+  // The passes keep a record of each object for a report; without one the
+  // analysis costs what it always did.
+  bool record_objects = false;
 };
 
 }  // namespace meshmill

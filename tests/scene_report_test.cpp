@@ -1,0 +1,196 @@
+// The scene report: the records behind it, the page, the command line.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/report_command.h"
+#include "processing/processing_driver.h"
+#include "processing_support.h"
+#include "report/report_page.h"
+#include "state/clear_statistics.h"
+#include "support/analysis_helpers.h"
+#include "support/asc_builder.h"
+#include "support/cli_run.h"
+
+namespace meshmill::testing {
+namespace {
+
+struct Expected {
+  const char* name;
+  const char* status;
+  const char* file;  // "" for none
+  bool reason;
+};
+
+void expect_records(const SceneRecords& records, const std::vector<Expected>& expected) {
+  ASSERT_EQ(records.objects.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    const ObjectRecord& object = records.objects[i];
+    SCOPED_TRACE(expected[i].name);
+    EXPECT_EQ(object.name, expected[i].name);
+    EXPECT_STREQ(object.status(), expected[i].status);
+    EXPECT_EQ(object.file, expected[i].file);
+    EXPECT_EQ(!object.reason.empty(), expected[i].reason) << object.reason;
+  }
+}
+
+MeshSpec wedge() {
+  MeshSpec mesh = triangle("A", std::nullopt);
+  mesh.vertices = {{"0.0", "0.0", "0.0"}, {"10.0", "0.0", "0.0"}, {"10.0", "5.0", "2.0"}};
+  return mesh;
+}
+
+TEST(SceneReport, AseRecordsFollowTheAnalysisThenTheProcessing) {
+  TestSession t;
+  t.session.record_objects = true;
+  MeshSpec empty = triangle("Empty");
+  empty.faces.clear();  // the analysis skips it
+  MeshSpec broken = triangle("Broken");
+  broken.faces[0].a = 9;  // only the processing finds the fault
+  std::string text = mesh_scene({wedge(), empty, broken, triangle("Other")});
+  analyse_text(t, text);
+  const SceneRecords& records = t.session.scene.records;
+  expect_records(records, {{"A", "valid", "scene.asc", false},
+                           {"Empty", "skipped", "", true},
+                           {"Broken", "valid", "scene.asc", false},
+                           {"Other", "valid", "scene.asc", false}});
+  const ObjectRecord& a = records.objects[0];
+  EXPECT_EQ(a.line, line_of(text, "*GEOMOBJECT"));
+  EXPECT_EQ(records.objects[1].reason.rfind("Error in line ", 0), 0u);
+  EXPECT_EQ(a.faces, 1);
+  EXPECT_EQ(a.vertices, 3);
+  EXPECT_EQ(a.bbox, (std::array<double, 6>{0, 0, 0, 10, 5, 2}));
+  EXPECT_EQ(a.outlines[0].size(), 3u);  // top: the triangle itself
+  EXPECT_EQ(a.outlines[2].size(), 2u);  // side: Y against Z, two points make a line
+  EXPECT_EQ(a.triangles.size(), 9u);
+  EXPECT_TRUE(t.session.window.Open_report.enabled);
+
+  t.session.window.Check3.value = 1;
+  t.session.window.Text3.text = "A,Broken,Empty";
+  start_process(t.session);
+  expect_records(records, {{"A", "written", "scene.asc", false},
+                           {"Empty", "skipped", "", true},
+                           {"Broken", "left-out", "", true},
+                           {"Other", "filtered", "", true}});
+
+  open_scene_report(t.session);
+  std::string path = t.folder.file("scene_report.html");
+  EXPECT_EQ(t.prompt.opened_documents, std::vector<std::string>{path});
+  std::string page = t.folder.read("scene_report.html");
+  for (const char* part : {"data-object=\"Other\" data-status=\"filtered\"",
+                           "data-object=\"A\" data-status=\"written\" data-file=\"scene.asc\"",
+                           "id=\"materials\"", "id=\"messages\""}) {
+    EXPECT_NE(page.find(part), std::string::npos) << part;
+  }
+
+  t.prompt.answers = {answer::yes};
+  clear_statistics(t.session);
+  EXPECT_FALSE(t.session.window.Open_report.enabled);
+  EXPECT_TRUE(records.objects.empty());
+}
+
+TEST(SceneReport, AscRecordsAndTheWidestView) {
+  TestSession t;
+  t.session.record_objects = true;
+  AscBlock dummy{"Dummy", 0, 0};
+  analyse_text(t, asc_scene({{"A", 4, 2}, dummy, {"B", 3, 1}}), "level.asc");
+  const SceneRecords& records = t.session.scene.records;
+  expect_records(records, {{"A", "valid", "level.asc", false},
+                           {"Dummy", "skipped", "", true},
+                           {"B", "valid", "level.asc", false}});
+  // X from k.5, Y -2.25 and Z 0 on every vertex line of the builder.
+  EXPECT_EQ(records.objects[0].bbox, (std::array<double, 6>{0.5, -2.25, 0, 3.5, -2.25, 0}));
+  std::string page = render_report(t.session, "today");
+  // Flat along X only: no plane is wider, and the top view comes first.
+  EXPECT_NE(page.find("id=\"view-top\" checked"), std::string::npos);
+  EXPECT_EQ(page.find("id=\"materials\""), std::string::npos);
+}
+
+TEST(SceneReport, ExpectedFilesSplitTheValidObjects) {
+  SceneRecords records;
+  records.objects.resize(300);
+  records.objects[10].skipped = true;
+  assign_expected_files(records, "/x/level.asc", 2, true);
+  EXPECT_EQ(records.objects[0].file, "level_01.asc");
+  EXPECT_EQ(records.objects[10].file, "");
+  EXPECT_EQ(records.objects[255].file, "level_01.asc");  // the 255th valid one
+  EXPECT_EQ(records.objects[256].file, "level_02.asc");
+  assign_expected_files(records, "/x/level.asc", 2, false);
+  EXPECT_EQ(records.objects[299].file, "level.asc");
+}
+
+// Tags open and close in order, outside the raw text of <style> and <script>.
+bool well_formed(const std::string& page) {
+  static const std::vector<std::string> empty_elements = {"meta", "input", "br", "!DOCTYPE"};
+  std::vector<std::string> open;
+  for (std::size_t at = page.find('<'); at != std::string::npos; at = page.find('<', at + 1)) {
+    std::size_t end = page.find('>', at);
+    if (end == std::string::npos) return false;
+    std::string tag = page.substr(at + 1, end - at - 1);
+    bool closing = tag.starts_with("/");
+    std::string name = tag.substr(closing ? 1 : 0, tag.find_first_of(" />", closing ? 1 : 0) -
+                                                       (closing ? 1 : 0));
+    if (closing) {
+      if (open.empty() || open.back() != name) return false;
+      open.pop_back();
+    } else if (!tag.ends_with("/") &&
+               std::find(empty_elements.begin(), empty_elements.end(), name) ==
+                   empty_elements.end()) {
+      open.push_back(name);
+      if (name == "style" || name == "script") end = page.find("</" + name, end) - 1;
+    }
+    at = end;
+  }
+  return open.empty();
+}
+
+TEST(SceneReport, PageIsSelfContainedAndEscapesHostileNames) {
+  TestSession t;
+  SceneState& scene = t.session.scene;
+  scene.fich = "/x/track\">.ase";
+  scene.file_type = "ase";
+  const char* hostile[] = {"</script><script>alert(1)</script>", "\"><img src=x onerror=alert(1)>",
+                           "caf\xE9 <b>&amp;"};
+  for (const char* name : hostile) {
+    ObjectRecord object;
+    object.name = name;
+    object.file = name;
+    object.reason = name;
+    object.has_bbox = true;
+    object.bbox = {0, 0, 0, 1, 1, 1};
+    object.outlines[0] = {{0, 0}, {1, 0}, {1, 1}};
+    scene.records.objects.push_back(object);
+    scene.records.messages.push_back({name, 16, name});
+  }
+  set_materials(scene, {{false, {{std::string(hostile[1]) + " , " + hostile[0], "", ""}}}});
+  std::string page = render_report(t.session, "<now>");
+  EXPECT_TRUE(well_formed(page));
+  EXPECT_NE(page.find("<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none';"),
+            std::string::npos);
+  for (const char* outside : {"http:", "https:", "<img", "<link", "<iframe", " src=\"", "url("}) {
+    EXPECT_EQ(page.find(outside), std::string::npos) << outside;
+  }
+  EXPECT_EQ(page.find("<script"), page.rfind("<script"));  // the page's own only
+  EXPECT_NE(page.find("caf\xC3\xA9 &lt;b&gt;&amp;amp;"), std::string::npos);  // UTF-8, escaped
+}
+
+TEST(SceneReport, CommandLineWritesThePageAndTheObjects) {
+  TempFolder folder;
+  std::filesystem::create_directories(folder.file("TIFFRGB"));
+  std::string scene = folder.write("scene.ase", mesh_scene({wedge()}));
+  std::string page = folder.file("map.html");
+  CliRun run = run_cli(folder, "analyze \"" + scene + "\" --json --report \"" + page + "\"");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("\"objects\":[{\"name\":\"A\",\"line\":5,\"status\":\"valid\",\"reason\":"
+                         "null,\"file\":\"scene.asc\",\"faces\":1,\"vertices\":3,\"bbox\":[0,0,0,"
+                         "10,5,2]}]"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(folder.read("map.html").find("data-object=\"A\""), std::string::npos);
+
+  CliRun plain = run_cli(folder, "analyze \"" + scene + "\" --report");
+  EXPECT_EQ(plain.status, 2);
+}
+
+}  // namespace
+}  // namespace meshmill::testing
