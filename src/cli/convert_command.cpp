@@ -34,7 +34,8 @@ constexpr const char* convert_help =
     "found no faulty object.\n"
     "\n"
     "Options:\n"
-    "  -o TARGET.asc      the target (\"_01\", \"_02\", ... are added when split)\n"
+    "  -o TARGET.asc      the target (\"_01\", \"_02\", ... are added when split);\n"
+    "                     its folder is created when it is missing\n"
     "  --no-split         one .asc file, whatever the number of objects\n"
     "  --no-axis-flip     keep 3D Studio's axes\n"
     "  --no-texture-flip  keep the textures' vertical direction\n"
@@ -150,6 +151,9 @@ void apply_settings(const ConvertOptions& o, WindowState& w) {
 
 // The analysis, the target choice and the processing, as far as they go.
 CommandOutcome convert(Session& session, const ConvertOptions& o) {
+  // The target's folder comes first: the analysis may rename textures, and a
+  // run that then stops at its first output would leave them renamed for nothing.
+  if (o.have_target && !create_target_folder(session, o.target)) return session.early_end;
   // The scene is taken like a path on the window's command line.
   CommandOutcome analysis = analyze_scene(session, o.scene);
   if (!analysis.analysed()) return analysis;
