@@ -60,6 +60,7 @@ TEST(AnalysisCli, JsonReportIsValidUtf8) {
       "{\"input\":\"" + json_path(scene) +
           "\",\"type\":\"ase\",\"loaded\":false,\"statistics\":"
           "{\"total_objects\":0,\"valid_objects\":0,\"asc_files\":0,\"faces\":0,\"vertices\":0},"
+          "\"outcome\":\"refused\","
           "\"messages\":[{\"title\":\"Question\",\"style\":4,\"text\":\"Do you want the 3dscene "
           "to be processed and converted to .asc right away after being analyzed (sucessfully) "
           "into the final .asc files, USING THE SAME PATH AND FILENAME of the input .ase file "

@@ -112,8 +112,7 @@ TEST(AnalysisObjects, SampleTrack) {
   TestSession t;
   std::filesystem::copy(MESHMILL_EXAMPLES, t.folder.path(),
                         std::filesystem::copy_options::recursive);
-  t.session.scene.impo = t.folder.file("sample_track.ase");
-  analyze_scene(t.session);
+  analyze_scene(t.session, t.folder.file("sample_track.ase"));
   EXPECT_EQ(t.session.window.Text_total_objects.text, "7");
   EXPECT_EQ(t.session.window.Text_valid_objects.text, "6");
   EXPECT_EQ(t.session.window.Text_ascsplit.text, "1");

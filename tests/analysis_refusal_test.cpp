@@ -110,8 +110,7 @@ TEST(AnalysisRefusal, IndentedGroupLinesAndTinyFilesAreNoStructure) {
 TEST(AnalysisRefusal, StartUpPathsAndTheDialog) {
   TestSession missing;
   std::string path = missing.folder.file("none.ase");
-  missing.session.scene.impo = path;
-  analyze_scene(missing.session);
+  analyze_scene(missing.session, path);
   EXPECT_EQ(missing.prompt.messages,
             (Messages{{"This file (" + path + "doesn't exist!", 16, "Error"}}));
   EXPECT_TRUE(missing.session.scene.impo.empty());
@@ -120,16 +119,14 @@ TEST(AnalysisRefusal, StartUpPathsAndTheDialog) {
 
   TestSession empty;
   path = empty.folder.write("empty.ase", "");
-  empty.session.scene.impo = path;
-  analyze_scene(empty.session);
+  analyze_scene(empty.session, path);
   EXPECT_EQ(empty.prompt.messages,
             (Messages{{"This file (" + path + "is empty!", 16, "Invalid file"}}));
 
   // Quotes around a path with a blank are dropped.
   TestSession quoted;
   path = quoted.folder.write("my scene.ase", ase_scene({AseObject{}}));
-  quoted.session.scene.impo = "\"" + path + "\"";
-  analyze_scene(quoted.session);
+  analyze_scene(quoted.session, "\"" + path + "\"");
   EXPECT_EQ(quoted.session.scene.fich, path);
   EXPECT_EQ(quoted.session.window.Text_loadfile.text, path);
   EXPECT_EQ(quoted.session.scene.file_loaded, 1);
@@ -137,7 +134,7 @@ TEST(AnalysisRefusal, StartUpPathsAndTheDialog) {
   // The dialog: cancelled ends silently, an empty answer is refused, an empty
   // file chosen there reaches the passes.
   TestSession dialog;
-  analyze_scene(dialog.session);
+  analyze_scene(dialog.session, "");
   ASSERT_EQ(dialog.prompt.open_requests.size(), 1u);
   const FileDialog& request = dialog.prompt.open_requests[0];
   EXPECT_EQ(request.title, "Please choose the 3d scene file you want to import in Plaything2...");
@@ -147,10 +144,10 @@ TEST(AnalysisRefusal, StartUpPathsAndTheDialog) {
   EXPECT_TRUE(request.must_exist);
   EXPECT_TRUE(dialog.prompt.messages.empty());
   dialog.prompt.open_answers = {std::string()};
-  analyze_scene(dialog.session);
+  analyze_scene(dialog.session, "");
   EXPECT_EQ(dialog.prompt.messages, (Messages{{"No file selected or imported.", 16, "Warning"}}));
   dialog.prompt.open_answers = {dialog.folder.write("blank.ase", "")};
-  analyze_scene(dialog.session);
+  analyze_scene(dialog.session, "");
   EXPECT_EQ(dialog.prompt.messages.back().text, no_objects_text);
 }
 
@@ -161,8 +158,7 @@ TEST(AnalysisRefusal, FilesThatCantBeReadOrCreatedAreNamedWithTheReason) {
     FaultyFileSystem faulty(*t.fs);
     Session session(t.prompt, faulty, t.pump);
     faulty.fail_open = true;
-    session.scene.impo = t.folder.write("scene.ase", scene);
-    analyze_scene(session);
+    analyze_scene(session, t.folder.write("scene.ase", scene));
     EXPECT_EQ(t.prompt.messages.back(), (Message{"The file " + t.folder.file("scene.ase") +
                                                      " couldn't be opened: Permission denied",
                                                  16, "Error"}));
@@ -175,8 +171,7 @@ TEST(AnalysisRefusal, FilesThatCantBeReadOrCreatedAreNamedWithTheReason) {
     Session session(t.prompt, faulty, t.pump);
     faulty.fail_read_after = static_cast<long>(scene.size() / 2);
     faulty.reason = "Input/output error";
-    session.scene.impo = t.folder.write("scene.ase", scene);
-    analyze_scene(session);
+    analyze_scene(session, t.folder.write("scene.ase", scene));
     EXPECT_EQ(t.prompt.messages.back().text,
               "The file " + t.folder.file("scene.ase") + " couldn't be read: Input/output error");
   }
@@ -185,8 +180,7 @@ TEST(AnalysisRefusal, FilesThatCantBeReadOrCreatedAreNamedWithTheReason) {
     FaultyFileSystem faulty(*t.fs);
     Session session(t.prompt, faulty, t.pump);
     faulty.fail_create = "special_materials.txt";
-    session.scene.impo = t.folder.write("scene.ase", scene);
-    analyze_scene(session);
+    analyze_scene(session, t.folder.write("scene.ase", scene));
     EXPECT_EQ(t.prompt.messages.back(),
               (Message{"The file " + t.folder.file("special_materials.txt") +
                            " couldn't be created: Permission denied",

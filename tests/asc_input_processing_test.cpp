@@ -161,15 +161,13 @@ TEST(AscInputProcessing, AReadFailureStopsTheAnalysisOrAbandonsTheRun) {
   faulty.reason = "Input/output error";
 
   faulty.fail_read_after = static_cast<long>(text.size() / 2);
-  session.scene.impo = path;
-  analyze_scene(session);
+  analyze_scene(session, path);
   EXPECT_EQ(t.prompt.messages, (Messages{read_failure}));
   EXPECT_EQ(session.scene.file_loaded, 0);
 
   faulty.fail_read_after = -1;
   t.prompt.messages.clear();
-  session.scene.impo = path;
-  analyze_scene(session);
+  analyze_scene(session, path);
   ASSERT_EQ(session.scene.file_loaded, 1);
   session.scene.fich_dest = t.folder.file("out.asc");
   session.window.Text_savefile.text = session.scene.fich_dest;

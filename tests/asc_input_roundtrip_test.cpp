@@ -23,8 +23,7 @@ const std::string choose_target_text =
 std::vector<std::string> convert_ase(const std::string& scene, const TempFolder& folder,
                                      const std::vector<MaterialSpec>* materials = nullptr) {
   TestSession t;
-  t.session.scene.impo = scene;
-  analyze_scene(t.session);
+  analyze_scene(t.session, scene);
   EXPECT_EQ(t.session.scene.file_loaded, 1);
   SceneState& state = t.session.scene;
   if (materials) set_materials(state, *materials);
@@ -45,8 +44,7 @@ void expect_round_trip(const std::string& asc, std::int64_t* objects = nullptr) 
   SCOPED_TRACE(asc);
   TestSession t;
   std::string input = t.folder.write("input.asc", read_file(asc));
-  t.session.scene.impo = input;
-  analyze_scene(t.session);
+  analyze_scene(t.session, input);
   EXPECT_EQ(t.prompt.messages,
             (std::vector<ScriptedPrompt::Message>{{choose_target_text, 64, "Finished"}}));
   const WindowState& window = t.session.window;

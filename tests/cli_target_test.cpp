@@ -61,5 +61,31 @@ TEST(CliTarget, ATargetHeldOpenIsReportedAndKept) {
 }
 #endif
 
+TEST(CliTarget, AMissingFolderIsMadeBeforeTheAnalysisTouchesAFile) {
+  TempFolder folder;
+  stdfs::copy(MESHMILL_EXAMPLES, folder.path(), stdfs::copy_options::recursive);
+  std::string scene = folder.file("sample_track.ase");
+  const std::string renaming = "\" --json --rename-textures --auto-shorten";
+
+  // A file holds the folder's name: nothing is analysed, no texture renamed.
+  folder.write("blocked", "a file");
+  CliRun blocked = run_cli(folder, "convert \"" + scene + "\" -o \"" +
+                                       join_path(folder.file("blocked"), "track.asc") + renaming);
+  EXPECT_EQ(blocked.status, 1);
+  EXPECT_NE(blocked.out.find("\"outcome\":\"failed\",\"failure\":\"The folder " +
+                             json_path(folder.file("blocked")) + " couldn't be created: "),
+            std::string::npos)
+      << blocked.out;
+  EXPECT_TRUE(folder.exists("TIFFRGB/roadside_barrier_long.tif"));
+  EXPECT_FALSE(folder.exists("error_log.txt"));
+
+  std::string target = join_path(join_path(folder.file("new"), "deeper"), "track.asc");
+  CliRun made = run_cli(folder, "convert \"" + scene + "\" -o \"" + target + renaming);
+  EXPECT_EQ(made.status, 0) << made.err;
+  EXPECT_NE(made.out.find("\"outcome\":\"processed\""), std::string::npos);
+  EXPECT_TRUE(folder.exists("new/deeper/track.asc"));
+  EXPECT_TRUE(folder.exists("new/deeper/track.mat"));
+}
+
 }  // namespace
 }  // namespace meshmill::testing

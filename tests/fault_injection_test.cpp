@@ -25,10 +25,7 @@ struct FaultyTrack {
     session.program_folder = t.folder.path();
     stdfs::copy(MESHMILL_EXAMPLES, t.folder.path(), stdfs::copy_options::recursive);
   }
-  void analyse() {
-    session.scene.impo = scene;
-    analyze_scene(session);
-  }
+  void analyse() { analyze_scene(session, scene); }
   void process() {
     session.window.Check3.value = 1;
     session.window.Check4.value = 1;  // replace earlier outputs without a question

@@ -66,8 +66,7 @@ TEST(HostileInput, ALineOfHundredsOfMegabytesIsStreamedAndCut) {
     for (int i = 0; i < 256; ++i) out << chunk;
     out << "\"\r\n" << good_object();
   }
-  t.session.scene.impo = path;
-  analyze_scene(t.session);
+  analyze_scene(t.session, path);
   EXPECT_EQ(t.session.scene.scene_stats[1], 1);
   EXPECT_EQ(t.session.scene.scene_stats[2], 1);
   t.session.window.Check3.value = 1;
@@ -224,14 +223,13 @@ TEST(HostileInput, InputsThatAreNoRegularFilesAreRefused) {
     Message refusal{"The file " + path + " couldn't be opened: " + why, 16, "Error"};
     // On the command line...
     TestSession start_up;
-    start_up.session.scene.impo = path;
-    analyze_scene(start_up.session);
+    analyze_scene(start_up.session, path);
     EXPECT_EQ(start_up.prompt.messages, std::vector<Message>{refusal});
     EXPECT_TRUE(start_up.session.scene.fich.empty());
     // ...and from the dialog.
     TestSession chosen;
     chosen.prompt.open_answers = {path};
-    analyze_scene(chosen.session);
+    analyze_scene(chosen.session, "");
     ASSERT_FALSE(chosen.prompt.messages.empty());
     EXPECT_EQ(chosen.prompt.messages.back(), refusal);
     EXPECT_EQ(chosen.session.scene.file_loaded, 0);
@@ -258,8 +256,7 @@ TEST(HostileInput, TheInputIsNeverAnOutput) {
   // Its own name as the target taken from the input's name.
   TestSession own;
   std::string input = own.folder.write("level.asc", text);
-  own.session.scene.impo = input;
-  analyze_scene(own.session);
+  analyze_scene(own.session, input);
   ASSERT_EQ(own.session.scene.file_loaded, 1);
   own.session.window.Check3.value = 1;
   own.session.window.Check4.value = 1;
@@ -273,8 +270,7 @@ TEST(HostileInput, TheInputIsNeverAnOutput) {
   // The second split file of a chosen target.
   TestSession split;
   input = split.folder.write("level_02.asc", text);
-  split.session.scene.impo = input;
-  analyze_scene(split.session);
+  analyze_scene(split.session, input);
   ASSERT_EQ(split.session.scene.file_loaded, 1);
   split.session.scene.fich_dest = split.folder.file("level.asc");
   split.session.window.Text_savefile.text = split.session.scene.fich_dest;
@@ -309,8 +305,7 @@ TEST(HostileInput, BitmapPathsDontLeaveTheTextureFolder) {
     t.folder.write("roadside_barrier_long.tif", "outside");
     t.session.window.Check5.value = 0;
     t.session.window.Check1.value = 1;
-    t.session.scene.impo = scene;
-    analyze_scene(t.session);
+    analyze_scene(t.session, scene);
     ASSERT_EQ(t.session.scene.file_loaded, 1);
     EXPECT_EQ(t.folder.read("roadside_barrier_long.tif"), "outside");
     EXPECT_FALSE(t.folder.exists("roadside_barrier_long.ti"));

@@ -29,9 +29,9 @@ void set_level_materials(SceneState& scene) {
 TEST(ProcessingScene, LevelIsConvertedByteForByte) {
   TestSession t;
   t.fs->create_folder(t.folder.file("TIFFRGB"));
-  t.session.scene.impo = t.folder.write("level.ase", read_file(data + "level.ase"));
+  std::string input = t.folder.write("level.ase", read_file(data + "level.ase"));
   t.prompt.answers = {answer::no};  // not right away
-  analyze_scene(t.session);
+  analyze_scene(t.session, input);
   ASSERT_EQ(t.session.scene.file_loaded, 1);
   // Until the material pass fills the table itself, the table it builds for level.ase.
   if (t.session.scene.project_mapped == 0) set_level_materials(t.session.scene);

@@ -11,12 +11,14 @@ std::string scene_report_path(const Session& session) {
   return join_path(parent_folder(input), base_name(input) + "_report.html");
 }
 
-bool save_scene_report(Session& session, const std::string& path) {
+bool save_scene_report(Session& session, const std::string& path, std::string* failure) {
   std::string why;
   if (write_report(session.fs, path, render_report(session, local_date_time()), &why)) return true;
   std::string text = "The file " + path + " could not be written";
   if (!why.empty()) text += " (" + why + ")";
-  session.prompt.message_box(text + ".", style::error_icon, "Error");
+  text += '.';
+  session.prompt.message_box(text, style::error_icon, "Error");
+  if (failure) *failure = text;
   return false;
 }
 

@@ -30,6 +30,8 @@ constexpr const char* analyze_help =
     "  --json   write one JSON object to standard output instead: input, type,\n"
     "           loaded (true when the scene can be processed), statistics\n"
     "           {total_objects, valid_objects, asc_files, faces, vertices},\n"
+    "           outcome (analysed, analysed_with_skips, refused, cancelled or\n"
+    "           failed; failure then holds the reason),\n"
     "           messages [{title, style, text}] (every message box, in order),\n"
     "           error_log (its path, or null when none is left),\n"
     "           materials [{m, s, name, texture, color, opacity}] (one per\n"
@@ -43,8 +45,8 @@ constexpr const char* analyze_help =
 constexpr const char* analyze_help_end =
     "  --help   show this help\n"
     "\n"
-    "Exit status: 0 analysed (also with skipped objects), 1 refused or cancelled\n"
-    "(or the report could not be written), 2 usage error.\n";
+    "Exit status: 0 analysed (also with skipped objects), 1 refused, cancelled or\n"
+    "failed (the report too), 2 usage error.\n";
 
 struct AnalyzeOptions {
   std::string scene;
@@ -107,14 +109,12 @@ int run_analyze(const std::vector<std::string>& args) {
   const bool report = !options.report.empty();
   session.record_objects = report;
   // The scene is taken like a path on the window's command line.
-  session.scene.impo = options.scene;
-  analyze_scene(session);
-  bool reported = !report || session.scene.file_loaded != 1 ||
-                  write_scene_report_file(cli, options.report);
+  CommandOutcome outcome = analyze_scene(session, options.scene);
+  if (report && outcome.analysed()) write_scene_report_file(cli, options.report, outcome);
   if (options.json) {
     JsonWriter json;
     json.begin_object();
-    write_scene_report(json, cli, options.scene);
+    write_scene_report(json, cli, options.scene, outcome);
     write_material_report(json, cli);
     write_object_records(json, session);
     json.end_object();
@@ -122,7 +122,7 @@ int run_analyze(const std::vector<std::string>& args) {
   } else {
     print_statistics(stdout, session);
   }
-  return session.scene.file_loaded == 1 && reported ? exit_status::done : exit_status::refused;
+  return outcome.analysed() ? exit_status::done : exit_status::refused;
 }
 
 }  // namespace meshmill

@@ -47,14 +47,15 @@ void write_object_records(JsonWriter& json, const Session& session) {
   json.end_array();
 }
 
-bool write_scene_report_file(CliSession& cli, const std::string& path) {
+void write_scene_report_file(CliSession& cli, const std::string& path, CommandOutcome& outcome) {
   Session& session = cli.session();
   auto& messages = session.scene.records.messages;
   messages.clear();
   for (const auto& shown : cli.prompt().messages()) {
     messages.push_back({shown.title, shown.style, shown.text});
   }
-  return save_scene_report(session, path);
+  std::string failure;
+  if (!save_scene_report(session, path, &failure)) outcome = {CommandResult::failed, failure};
 }
 
 }  // namespace meshmill

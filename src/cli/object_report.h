@@ -4,6 +4,7 @@
 
 #include "cli/cli_session.h"
 #include "cli/json_writer.h"
+#include "state/command_outcome.h"
 
 namespace meshmill {
 
@@ -18,8 +19,8 @@ inline constexpr const char* report_option_help =
 // entry per object {name, line, status, reason, file, faces, vertices, bbox}.
 void write_object_records(JsonWriter& json, const Session& session);
 
-// Writes the scene report of the run to `path`, with the run's messages;
-// false when it can't be written (told on standard error).
-bool write_scene_report_file(CliSession& cli, const std::string& path);
+// Writes the scene report of the run to `path`, with the run's messages.
+// When it can't be written the user is told and `outcome` becomes a failure.
+void write_scene_report_file(CliSession& cli, const std::string& path, CommandOutcome& outcome);
 
 }  // namespace meshmill

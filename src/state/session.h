@@ -2,6 +2,7 @@
 
 #include "platform/file_system.h"
 #include "platform/prompt_service.h"
+#include "state/command_outcome.h"
 #include "state/scene_state.h"
 #include "state/window_state.h"
 
@@ -33,6 +34,10 @@ struct Session {
   // The passes keep a record of each object for a report; without one the
   // analysis costs what it always did.
   bool record_objects = false;
+  // How the running command ended short: recorded where the user is told (a
+  // cancelled input box, a file failure), read by the driver that returns it.
+  // Each command starts it at `refused`, the end of every other early stop.
+  CommandOutcome early_end;
 };
 
 }  // namespace meshmill

@@ -29,8 +29,7 @@ inline std::string analyse_text(TestSession& t, const std::string& text,
                                 const std::string& name = "scene.ase") {
   std::filesystem::create_directories(t.folder.file("TIFFRGB"));
   std::string path = t.folder.write(name, text);
-  t.session.scene.impo = path;
-  analyze_scene(t.session);
+  analyze_scene(t.session, path);
   return path;
 }
 
