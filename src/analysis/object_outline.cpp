@@ -1,23 +1,29 @@
 #include "analysis/object_outline.h"
 
-#include <algorithm>
+#include <cmath>
 
 namespace meshmill {
 
 namespace {
 
-// Positive when a, b, c turn counter-clockwise.
-double turn(const OutlinePoint& a, const OutlinePoint& b, const OutlinePoint& c) {
-  auto d = [](float v) { return static_cast<double>(v); };
-  return (d(b.x) - d(a.x)) * (d(c.y) - d(a.y)) - (d(b.y) - d(a.y)) * (d(c.x) - d(a.x));
-}
+struct Axes {
+  std::array<float, OutlineBuilder::axes> x, y;
+};
 
-bool before(const OutlinePoint& a, const OutlinePoint& b) {
-  return a.x < b.x || (a.x == b.x && a.y < b.y);
-}
-
-bool same(const OutlinePoint& a, const OutlinePoint& b) {
-  return a.x == b.x && a.y == b.y;
+// Evenly spaced over half a circle, counter-clockwise from the X axis; each
+// axis gives two directions, its own and the opposite one.
+const Axes& unit_axes() {
+  static const Axes table = [] {
+    Axes a{};
+    for (std::size_t k = 0; k < OutlineBuilder::axes; ++k) {
+      double angle = 3.14159265358979323846 * static_cast<double>(k) /
+                     static_cast<double>(OutlineBuilder::axes);
+      a.x[k] = static_cast<float>(std::cos(angle));
+      a.y[k] = static_cast<float>(std::sin(angle));
+    }
+    return a;
+  }();
+  return table;
 }
 
 }  // namespace
@@ -34,34 +40,57 @@ OutlinePoint project(const ScenePoint& point, MapView view) {
   return {point.x, point.y};
 }
 
-std::vector<OutlinePoint> view_outline(const std::vector<ScenePoint>& points, MapView view,
-                                       std::size_t max_corners,
-                                       std::vector<OutlinePoint>& scratch) {
-  scratch.clear();
-  for (const ScenePoint& point : points) scratch.push_back(project(point, view));
-  std::sort(scratch.begin(), scratch.end(), before);
-  scratch.erase(std::unique(scratch.begin(), scratch.end(), same), scratch.end());
-  if (scratch.size() < 3) return scratch;
+void OutlineBuilder::add(const ScenePoint& point) {
+  const Axes& a = unit_axes();
+  for (std::size_t v = 0; v < map_view_count; ++v) {
+    OutlinePoint p = project(point, static_cast<MapView>(v));
+    Extremes& e = extremes_[v];
+    if (count_ == 0) {
+      for (std::size_t k = 0; k < axes; ++k) {
+        e.low[k] = e.high[k] = a.x[k] * p.x + a.y[k] * p.y;
+        e.lowest[k] = e.highest[k] = p;
+      }
+      continue;
+    }
+    for (std::size_t k = 0; k < axes; ++k) {
+      float reach = a.x[k] * p.x + a.y[k] * p.y;
+      if (reach > e.high[k]) {
+        e.high[k] = reach;
+        e.highest[k] = p;
+      } else if (reach < e.low[k]) {
+        e.low[k] = reach;
+        e.lowest[k] = p;
+      }
+    }
+  }
+  ++count_;
+}
 
-  // Andrew's monotone chain: the lower hull, then the upper one.
-  std::vector<OutlinePoint> hull(2 * scratch.size());
-  std::size_t k = 0;
-  for (const OutlinePoint& p : scratch) {
-    while (k >= 2 && turn(hull[k - 2], hull[k - 1], p) <= 0) --k;
-    hull[k++] = p;
+std::vector<OutlinePoint> OutlineBuilder::outline(MapView view) const {
+  std::vector<OutlinePoint> corners;
+  if (count_ == 0) return corners;
+  auto same = [](const OutlinePoint& a, const OutlinePoint& b) { return a.x == b.x && a.y == b.y; };
+  const Extremes& e = extremes_[static_cast<std::size_t>(view)];
+  // Around the circle: the highest along each axis, then the lowest.
+  auto take = [&](const OutlinePoint& p) {
+    // A corner holds the extreme of every direction between its two edges.
+    if (corners.empty() || !same(corners.back(), p)) corners.push_back(p);
+  };
+  for (const OutlinePoint& p : e.highest) take(p);
+  for (const OutlinePoint& p : e.lowest) take(p);
+  while (corners.size() > 1 && same(corners.front(), corners.back())) corners.pop_back();
+  // A vertex may win two directions that are not neighbours only when the
+  // outline is a line seen from its ends: keep each point once.
+  if (corners.size() > 2) {
+    std::vector<OutlinePoint> unique;
+    for (const OutlinePoint& p : corners) {
+      bool seen = false;
+      for (const OutlinePoint& q : unique) seen = seen || same(p, q);
+      if (!seen) unique.push_back(p);
+    }
+    corners.swap(unique);
   }
-  for (std::size_t i = scratch.size() - 1, lower = k + 1; i-- > 0;) {
-    while (k >= lower && turn(hull[k - 2], hull[k - 1], scratch[i]) <= 0) --k;
-    hull[k++] = scratch[i];
-  }
-  hull.resize(k - 1);  // the last point is the first one again
-
-  if (hull.size() > max_corners && max_corners >= 3) {
-    std::vector<OutlinePoint> kept;
-    for (std::size_t i = 0; i < max_corners; ++i) kept.push_back(hull[i * hull.size() / max_corners]);
-    return kept;
-  }
-  return hull;
+  return corners;
 }
 
 }  // namespace meshmill

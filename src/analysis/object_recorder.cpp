@@ -5,15 +5,13 @@
 #include <cmath>
 
 #include "format/asc_line_parser.h"
-#include "format/keywords.h"
+#include "platform/ascii_case.h"
 #include "platform/code_page.h"
 
 namespace meshmill {
 
 namespace {
 
-constexpr std::string_view ase_vertex_key = "\t\t\t*MESH_VERTEX ";
-constexpr std::string_view ase_face_key = "\t\t\t*MESH_FACE ";
 constexpr std::string_view material_ref_key = "\t*MATERIAL_REF ";
 
 std::string_view trim_blanks(std::string_view text) {
@@ -22,25 +20,61 @@ std::string_view trim_blanks(std::string_view text) {
   return text;
 }
 
+// The line, from `at` on, begins with `keyword` (given in upper case), ASCII
+// letters compared without regard to case.
+bool keyword_at(std::string_view line, std::size_t at, std::string_view keyword) {
+  if (line.size() < at + keyword.size()) return false;
+  for (std::size_t i = 0; i < keyword.size(); ++i) {
+    if (ascii_upper(line[at + i]) != keyword[i]) return false;
+  }
+  return true;
+}
+
 // A coordinate for the map: anything that is not a finite number counts as 0,
-// and absurd values are held within what a float carries.
+// and absurd values are held within what a float carries. Plain decimals, by
+// far the most common, are read here; anything else by the library.
 float coordinate(std::string_view text) {
   text = trim_blanks(text);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  double value = 0;
-  auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (result.ec != std::errc() || !std::isfinite(value)) return 0;
+  bool negative = !text.empty() && text.front() == '-';
+  std::size_t i = negative ? 1 : 0;
+  std::uint64_t mantissa = 0;
+  int digits = 0, decimals = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9' && digits < 18; ++i, ++digits) {
+    mantissa = mantissa * 10 + static_cast<std::uint64_t>(text[i] - '0');
+  }
+  if (i < text.size() && text[i] == '.') {
+    for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9' && digits < 18; ++i) {
+      mantissa = mantissa * 10 + static_cast<std::uint64_t>(text[i] - '0');
+      ++digits;
+      ++decimals;
+    }
+  }
+  static constexpr double powers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
+                                      1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
+  double value = static_cast<double>(mantissa) / powers[decimals];
+  if (i != text.size() || digits == 0) {
+    value = 0;
+    auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc() || !std::isfinite(value)) return 0;
+  } else if (negative) {
+    value = -value;
+  }
   return static_cast<float>(std::clamp(value, -1e30, 1e30));
 }
 
-// The TAB-separated field `n` of a line; empty when there are fewer.
-std::string_view tab_field(std::string_view line, int n) {
-  for (int i = 0; i < n; ++i) {
-    std::size_t tab = line.find('\t');
-    if (tab == std::string_view::npos) return {};
-    line.remove_prefix(tab + 1);
+// Fields 4, 5 and 6 of a line cut at TABs: x, y and z of an ASE vertex line.
+ScenePoint vertex_fields(std::string_view line) {
+  std::string_view fields[3];
+  std::size_t begin = 0;
+  for (int n = 0; n < 7; ++n) {
+    std::size_t tab = line.find('\t', begin);
+    std::size_t end = tab == std::string_view::npos ? line.size() : tab;
+    if (n >= 4) fields[n - 4] = line.substr(begin, end - begin);
+    if (tab == std::string_view::npos) break;
+    begin = tab + 1;
   }
-  return line.substr(0, line.find('\t'));
+  return {coordinate(fields[0]), coordinate(fields[1]), coordinate(fields[2])};
 }
 
 // The index after `marker`, searched from `from`; -1 when there is none.
@@ -79,14 +113,21 @@ void ObjectRecorder::name(std::string_view name) {
 }
 
 void ObjectRecorder::ase_line(std::string_view line) {
-  if (!open_) return;
-  if (begins_with_upper(line, material_ref_key)) {
-    records_.objects.back().material_ref = trim_blanks(line.substr(material_ref_key.size()));
+  // Every line of the scene comes here, so the TABs in front sort them first:
+  // the material reference has one, the vertex and face lines three.
+  if (!open_ || line.size() < 4 || line[0] != '\t') return;
+  if (line[1] != '\t') {
+    if (keyword_at(line, 1, material_ref_key.substr(1))) {
+      records_.objects.back().material_ref = trim_blanks(line.substr(material_ref_key.size()));
+    }
+    return;
   }
-  if (begins_with_upper(line, ase_vertex_key)) {
-    points_.push_back({coordinate(tab_field(line, 4)), coordinate(tab_field(line, 5)),
-                       coordinate(tab_field(line, 6))});
-  } else if (begins_with_upper(line, ase_face_key)) {
+  if (line[2] != '\t' || line[3] != '*' || line.size() < 10) return;
+  // The letter after "*MESH_" tells the two lines wanted from the others.
+  char letter = ascii_upper(line[9]);
+  if (letter == 'V' && keyword_at(line, 4, "MESH_VERTEX ")) {
+    add_vertex(vertex_fields(line));
+  } else if (letter == 'F' && keyword_at(line, 4, "MESH_FACE ")) {
     ++faces_seen_;
     face_corners(line);
   }
@@ -96,8 +137,20 @@ void ObjectRecorder::vertex_line(std::int64_t, std::string_view line) {
   if (!open_) return;
   VertexFields fields;
   processar("vc", line, fields);
-  points_.push_back(
+  add_vertex(
       {coordinate(fields.field[1]), coordinate(fields.field[2]), coordinate(fields.field[3])});
+}
+
+void ObjectRecorder::add_vertex(const ScenePoint& p) {
+  const float values[3] = {p.x, p.y, p.z};
+  for (std::size_t k = 0; k < 3; ++k) {
+    bool first = vertices_seen_ == 0;
+    if (first || values[k] < bbox_[k]) bbox_[k] = values[k];
+    if (first || values[k] > bbox_[k + 3]) bbox_[k + 3] = values[k];
+  }
+  outline_.add(p);
+  ++vertices_seen_;
+  if (records_.triangles_kept) points_.push_back(p);
 }
 
 void ObjectRecorder::face_line(std::int64_t, std::string_view line) {
@@ -149,6 +202,8 @@ void ObjectRecorder::keep_triangles(ObjectRecord& object) {
 
 void ObjectRecorder::drop_triangles() {
   records_.triangles_kept = false;
+  points_.clear();
+  points_.shrink_to_fit();
   corners_.clear();
   corners_.shrink_to_fit();
   for (ObjectRecord& object : records_.objects) {
@@ -163,26 +218,20 @@ void ObjectRecorder::end_object() {
   ObjectRecord& object = records_.objects.back();
   if (object.skipped) {
     object.faces = faces_seen_;
-    object.vertices = static_cast<std::int64_t>(points_.size());
+    object.vertices = vertices_seen_;
   }
-  if (!points_.empty()) {
+  if (vertices_seen_ > 0) {
     object.has_bbox = true;
-    const ScenePoint& first = points_.front();
-    object.bbox = {first.x, first.y, first.z, first.x, first.y, first.z};
-    for (const ScenePoint& p : points_) {
-      const float values[3] = {p.x, p.y, p.z};
-      for (std::size_t k = 0; k < 3; ++k) {
-        object.bbox[k] = std::min<double>(object.bbox[k], values[k]);
-        object.bbox[k + 3] = std::max<double>(object.bbox[k + 3], values[k]);
-      }
-    }
+    for (std::size_t k = 0; k < 6; ++k) object.bbox[k] = static_cast<double>(bbox_[k]);
     for (std::size_t v = 0; v < map_view_count; ++v) {
-      object.outlines[v] = view_outline(points_, static_cast<MapView>(v), outline_corners, scratch_);
+      object.outlines[v] = outline_.outline(static_cast<MapView>(v));
     }
     if (records_.triangles_kept) keep_triangles(object);
   }
+  outline_.clear();
   points_.clear();
   corners_.clear();
+  vertices_seen_ = 0;
   faces_seen_ = 0;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -11,13 +12,12 @@
 
 namespace meshmill {
 
-// Gathers the record of each object while a checking pass reads it. Only one
-// object's vertices are held at a time: when the object ends they shrink to a
-// bounding box and one outline per view. Triangles are kept while the whole
-// scene stays within a fixed budget, so that a small scene is drawn face by face.
+// Gathers the record of each object while a checking pass reads it. Each
+// vertex goes into the object's bounding box and outlines as it is read;
+// vertices and faces are held only while the whole scene's triangles stay
+// within a fixed budget, so that a small scene is drawn face by face.
 class ObjectRecorder : public AscLineSink {
  public:
-  static constexpr std::size_t outline_corners = 24;
   static constexpr std::size_t triangle_budget = 8000;
 
   explicit ObjectRecorder(SceneRecords& records);
@@ -41,17 +41,21 @@ class ObjectRecorder : public AscLineSink {
   void end_object();
 
  private:
+  void add_vertex(const ScenePoint& point);
   void face_corners(std::string_view line);
   void keep_triangles(ObjectRecord& object);
   void drop_triangles();
 
   SceneRecords& records_;
   bool open_ = false;
-  std::vector<ScenePoint> points_;
-  std::vector<std::int64_t> corners_;  // three vertex indices a face
+  OutlineBuilder outline_;
+  std::array<float, 6> bbox_{};
+  std::int64_t vertices_seen_ = 0;
   std::int64_t faces_seen_ = 0;  // counted for a skipped object
+  // While the scene is small: the object's vertices and its faces' corners.
+  std::vector<ScenePoint> points_;
+  std::vector<std::int64_t> corners_;
   std::size_t triangles_kept_ = 0;
-  std::vector<OutlinePoint> scratch_;
 };
 
 }  // namespace meshmill

@@ -79,7 +79,19 @@ void append_count(std::string& out, std::int64_t value) {
 }
 
 void append_coordinate(std::string& out, double value) {
-  append_decimal(out, value, 1);
+  // Tenths as a whole number: far quicker than formatting a double, and the
+  // map writes several per object.
+  if (!std::isfinite(value) || value > 1e15 || value < -1e15) value = 0;
+  auto tenths = static_cast<std::int64_t>(std::llround(value * 10));
+  if (tenths < 0) {
+    out += '-';
+    tenths = -tenths;
+  }
+  append_count(out, tenths / 10);
+  if (tenths % 10 != 0) {
+    out += '.';
+    out += static_cast<char>('0' + tenths % 10);
+  }
 }
 
 void append_decimal(std::string& out, double value, int decimals) {

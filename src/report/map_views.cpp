@@ -20,7 +20,7 @@ constexpr std::array<const char*, map_view_count> view_axes = {
 
 // The largest drawing, in the SVG's own units.
 constexpr double map_width = 1000;
-constexpr double map_height = 640;
+constexpr double map_height = 560;
 constexpr double margin = 24;
 constexpr double bar_room = 40;  // below the drawing: the scale bar
 

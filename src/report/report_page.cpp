@@ -75,8 +75,13 @@ void append_summary(std::string& out, const Session& session) {
   out += "</div><h3>Settings</h3><ul class=\"settings\">";
   for (auto member : settings) {
     const CheckBox& box = window.*member;
-    out += box.ticked() ? "<li>&#9745; " : "<li>&#9744; ";
+    // "Use all required settings..." applies these four, whatever they show.
+    bool implied = window.Check_all.ticked() &&
+                   (member == &WindowState::Check_createmat || member == &WindowState::Check_splitasc ||
+                    member == &WindowState::Check_flip3daxis || member == &WindowState::Check_vtextures);
+    out += box.ticked() || implied ? "<li>&#9745; " : "<li>&#9744; ";
     append_html(out, box.caption);
+    if (implied && !box.ticked()) out += " <small>(by the first setting)</small>";
     out += "</li>";
   }
   out += "<li>Include only following objects : ";
