@@ -274,8 +274,8 @@ void append_view(std::string& out, const SceneRecords& records, const FilePalett
   out += "</text></svg>";
 }
 
-void append_legend(std::string& out, const SceneRecords& records, const FilePalette& palette) {
-  out += "<ul class=\"legend\">";
+void append_file_entries(std::string& out, const SceneRecords& records,
+                         const FilePalette& palette) {
   for (const std::string& file : palette.files()) {
     std::int64_t count = 0;
     for (const ObjectRecord& object : records.objects) {
@@ -290,6 +290,13 @@ void append_legend(std::string& out, const SceneRecords& records, const FilePale
     out += records.processed ? " written)" : " objects)";
     out += "</small></li>";
   }
+}
+
+void append_legend(std::string& out, const SceneRecords& records, const FilePalette& palette) {
+  // Many files make a long legend: their entries stay folded, a click away.
+  const bool folded = palette.files().size() > 12;
+  out += "<ul class=\"legend\">";
+  if (!folded) append_file_entries(out, records, palette);
   out += "<li><span class=\"chip bad\"></span>";
   out += records.processed ? "skipped or left out" : "skipped";
   out += "</li>";
@@ -297,6 +304,13 @@ void append_legend(std::string& out, const SceneRecords& records, const FilePale
     out += "<li><span class=\"chip off\"></span>filtered out by \"Include only following objects\"</li>";
   }
   out += "</ul>";
+  if (folded) {
+    out += "<details><summary>";
+    append_count(out, static_cast<std::int64_t>(palette.files().size()));
+    out += " .asc files</summary><ul class=\"legend\">";
+    append_file_entries(out, records, palette);
+    out += "</ul></details>";
+  }
 }
 
 }  // namespace

@@ -21,7 +21,8 @@ h3{font-size:13px;margin:12px 0 6px;color:var(--muted);text-transform:uppercase;
 .stat span{color:var(--muted);font-size:12px}
 .settings{list-style:none;padding:0;margin:0;columns:2 360px;font-size:13px}
 .settings li{margin:1px 0}
-.files{margin:0;padding-left:20px;font-size:13px;word-break:break-all}
+.files{margin:0;padding-left:20px;font-size:13px;word-break:break-all;columns:3 320px}
+summary{cursor:pointer}summary h3{display:inline-block}
 input[name=view]{position:absolute;opacity:0}
 input[name=view]+label{display:inline-block;padding:4px 16px;margin:0 4px 10px 0;border:1px solid #c5ccd6;border-radius:4px;background:#fff;cursor:pointer}
 input[name=view]:checked+label{background:var(--head);border-color:var(--head);color:#fff}
@@ -48,7 +49,11 @@ table{border-collapse:collapse;width:100%;font-size:13px}
 th,td{padding:4px 9px;border-bottom:1px solid var(--line);text-align:left;vertical-align:top}
 th{background:#eef1f5;position:sticky;top:0;z-index:1;white-space:nowrap}
 #objects th{cursor:pointer}
-#objects tbody{content-visibility:auto;contain-intrinsic-size:auto 2000px}
+#objects table,#objects thead,#objects tbody{display:block}
+#objects tr{display:grid;grid-template-columns:52px minmax(110px,1.3fr) 60px 60px 70px 70px minmax(130px,1fr) 76px minmax(200px,3fr)}
+#objects thead tr{position:sticky;top:0;z-index:1}
+#objects tbody tr{content-visibility:auto;contain-intrinsic-size:auto 27px}
+#objects td,#objects th{overflow-wrap:anywhere}
 #objects td:nth-child(7){white-space:nowrap}
 .n{text-align:right;font-variant-numeric:tabular-nums}
 tr.s-skipped td,tr.s-left-out td{background:#fdeeee}

@@ -92,15 +92,19 @@ void append_summary(std::string& out, const Session& session) {
   }
   out += "</li></ul>";
   if (scene.records.processed) {
-    out += "<h3>Files written <small>(";
-    append_count(out, static_cast<std::int64_t>(scene.processed_files.size()));
-    out += ")</small></h3><ul class=\"files\">";
+    // A long list stays folded, a click away (without script too).
+    const std::size_t count = scene.processed_files.size();
+    out += count > 12 ? "<details><summary><h3>" : "<h3>";
+    out += "Files written <small>(";
+    append_count(out, static_cast<std::int64_t>(count));
+    out += ")</small></h3>";
+    out += count > 12 ? "</summary><ul class=\"files\">" : "<ul class=\"files\">";
     for (const std::string& path : scene.processed_files) {
       out += "<li>";
       append_html(out, path);
       out += "</li>";
     }
-    out += "</ul>";
+    out += count > 12 ? "</ul></details>" : "</ul>";
   }
   out += "</section>";
 }
