@@ -192,8 +192,15 @@ void WindowTest::start_up_analyses_the_command_line_path() {
   QCOMPARE(form.window.cursor().shape(), Qt::ArrowCursor);
 
   form.click("Open_error_log");
+  // The report names the skipped object and the messages the run showed.
+  QVERIFY(form.button("Open_report")->isEnabled());
+  form.click("Open_report");
+  std::string report = form.folder.file("my tracks") + "/sample_track_report.html";
   QCOMPARE(form.prompt.opened_documents,
-           std::vector<std::string>{form.folder.file("my tracks") + "/error_log.txt"});
+           (std::vector<std::string>{form.folder.file("my tracks") + "/error_log.txt", report}));
+  std::string page = testing::read_file(report);
+  QVERIFY(page.find("data-object=\"Lamp_post\" data-status=\"skipped\"") != std::string::npos);
+  QVERIFY(page.find(skipped_warning.text) != std::string::npos);
 }
 
 void WindowTest::start_up_refuses_a_missing_path() {
