@@ -12,7 +12,7 @@ install_missing xvfb imagemagick x11-utils
 build_windows
 
 display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1920x1400x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 2400x1600x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 export DISPLAY=$display WINE_GRAPHICS=x11
 export WINEPREFIX="$REPO_ROOT/build-windows/wine-prefix-screenshot"
@@ -24,7 +24,7 @@ wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f
 work="$REPO_ROOT/build-windows/screenshot"
 rm -rf "$work"
 mkdir -p "$work"
-wine explorer /desktop=Meshmill,1200x800 "$REPO_ROOT/build-windows/bin/meshmill_exe_run.exe" \
+wine explorer /desktop=Meshmill,2200x1400 "$REPO_ROOT/build-windows/bin/meshmill_exe_run.exe" \
   --pause 6 "$(winepath -w "$REPO_ROOT/build-windows/bin/meshmill.exe" 2>/dev/null)" \
   "$(winepath -w "$REPO_ROOT/examples" 2>/dev/null)" "$(winepath -w "$work/run" 2>/dev/null)" \
   >"$work/log" 2>&1 &
