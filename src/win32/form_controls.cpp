@@ -23,7 +23,8 @@ WindowClass text_box_class(unsigned looks) {
   DWORD style = WS_TABSTOP | ES_AUTOHSCROLL;
   if (looks & look::read_only) style |= ES_READONLY;
   if (looks & look::numeric) style |= ES_RIGHT;
-  if (looks & look::multi_line) style = WS_TABSTOP | ES_READONLY | ES_MULTILINE | WS_VSCROLL;
+  // A multi-line box would keep Tab for itself; it only shows the program's comments.
+  if (looks & look::multi_line) style = ES_READONLY | ES_MULTILINE | WS_VSCROLL;
   return {L"Edit", style, WS_EX_CLIENTEDGE};
 }
 

@@ -107,6 +107,13 @@ void MainWindow::use_dpi(UINT dpi) {
   if (old_small) DestroyIcon(old_small);
 }
 
+void MainWindow::relayout() {
+  RECT client{};
+  GetClientRect(window_, &client);
+  layout_.place({client.right, client.bottom});
+  hints_.update(controls_);
+}
+
 void MainWindow::start(const std::string& command_line) {
   run([&command_line](Session& session) { start_up(session, command_line); });
 }
@@ -195,14 +202,27 @@ LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       SetWindowPos(window_, nullptr, suggested.left, suggested.top,
                    suggested.right - suggested.left, suggested.bottom - suggested.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
+      relayout();  // also when the size stayed the same
       return 0;
     }
     case WM_SIZE:
-      if (wparam != SIZE_MINIMIZED) {
-        layout_.place({LOWORD(lparam), HIWORD(lparam)});
-        hints_.update(controls_);
-      }
+      if (wparam != SIZE_MINIMIZED) relayout();
       return 0;
+    case WM_ACTIVATE:
+      // The focus comes back to the control that had it, as in a dialog.
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        HWND focused = GetFocus();
+        if (focused && IsChild(window_, focused)) last_focus_ = focused;
+      }
+      break;
+    case WM_SETFOCUS: {
+      HWND target = last_focus_ && IsWindow(last_focus_) ? last_focus_ : nullptr;
+      if (!target || !IsWindowEnabled(target) || !IsWindowVisible(target)) {
+        target = GetNextDlgTabItem(window_, nullptr, FALSE);
+      }
+      if (target) SetFocus(target);
+      return 0;
+    }
     case WM_GETMINMAXINFO: {
       SIZE minimum = layout_.minimum_size();
       if (minimum.cx > 0) {

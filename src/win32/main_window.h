@@ -38,6 +38,7 @@ class MainWindow {
   LRESULT handle(UINT message, WPARAM wparam, LPARAM lparam);
   void create_window();
   void use_dpi(UINT dpi);
+  void relayout();
   void on_command(int id, int notification, HWND from);
   void on_drop(HDROP drop);
   void run(const std::function<void(Session&)>& command);
@@ -54,6 +55,7 @@ class MainWindow {
   HICON icon_ = nullptr;
   HICON small_icon_ = nullptr;
   UINT dpi_ = 96;
+  HWND last_focus_ = nullptr;  // the control to focus when the window is active again
   bool rendering_ = false;    // the view itself changes the controls: no edits to forward
   std::string dropped_path_;  // analysed once the drop has ended
 };
