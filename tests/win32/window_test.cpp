@@ -129,6 +129,12 @@ TEST(Win32Window, ShowsForm1AsDescribed) {
   EXPECT_FALSE(GetWindowLongPtrW(form.control("Text3"), GWL_STYLE) & ES_READONLY);
   // A statistics box follows its label, which names it for screen readers.
   EXPECT_EQ(GetWindow(form.control("Label2"), GW_HWNDNEXT), form.control("Text_valid_objects"));
+
+  // Enter presses the button that has the focus.
+  SetFocus(form.control("Start_process"));
+  MSG enter{form.control("Start_process"), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+  EXPECT_TRUE(IsDialogMessageW(form.window.handle(), &enter));
+  EXPECT_EQ(form.prompt.titles(), std::vector<std::string>{"Error"});
 }
 
 TEST(Win32Window, CheckBoxRules) {
