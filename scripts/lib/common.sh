@@ -70,5 +70,12 @@ start_wine() {
   wineserver -p
   trap 'wineserver -k || true' EXIT
   wine wineboot -i >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$graphics" /f >/dev/null 2>&1
+  local key='HKCU\Software\Wine\Drivers'
+  if ! wine reg query "$key" /v Graphics 2>/dev/null | grep -q "REG_SZ *$graphics"; then
+    wine reg add "$key" /v Graphics /d "$graphics" /f >/dev/null 2>&1
+    # The prefix's desktop started with the old driver: start afresh with the new one.
+    wineserver -k
+    wineserver -w
+    wineserver -p
+  fi
 }
