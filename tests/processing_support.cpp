@@ -9,7 +9,15 @@ namespace meshmill::testing {
 
 namespace {
 
-[[gnu::format(printf, 1, 2)]] std::string format(const char* pattern, ...) {
+// MinGW's plain "printf" checks for Microsoft's printf, which lacks %zu; the
+// C++ library there uses MinGW's own, which has it.
+#ifdef __MINGW_PRINTF_FORMAT
+#define MESHMILL_TEST_PRINTF __MINGW_PRINTF_FORMAT
+#else
+#define MESHMILL_TEST_PRINTF printf
+#endif
+
+[[gnu::format(MESHMILL_TEST_PRINTF, 1, 2)]] std::string format(const char* pattern, ...) {
   char buffer[512];
   va_list values;
   va_start(values, pattern);

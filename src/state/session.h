@@ -31,6 +31,7 @@ struct Session {
   std::string ini_file_name;     // INIFileName: full path of the options file
   bool command_running = false;  // a pass is running: other commands are refused
   bool quit_requested = false;   // the processing finish ended the program
+  bool close_requested = false;  // the user closed the window while a pass ran
   // How the running command ended short: recorded where the user is told (a
   // cancelled input box, a file failure), read by the driver that returns it.
   // Each command starts it at `refused`, the end of every other early stop.
