@@ -127,7 +127,7 @@ class FaultyFileSystem : public ForwardingFileSystem {
       }
       std::ptrdiff_t got =
           inner_->read(buffer, std::min(size, static_cast<std::size_t>(budget_)));
-      if (got > 0) budget_ -= got;
+      if (got > 0) budget_ -= static_cast<long>(got);
       return got;
     }
     const std::string& error() const override { return error_; }
