@@ -9,7 +9,15 @@ namespace meshmill::testing {
 
 namespace {
 
-[[gnu::format(printf, 1, 2)]] std::string format(const char* pattern, ...) {
+// On MinGW, "printf" checks against Microsoft's runtime, which lacks %zu;
+// its C++ library formats as C99 does, which "gnu_printf" checks.
+#ifdef __MINGW32__
+[[gnu::format(gnu_printf, 1, 2)]] std::string format(const char* pattern, ...);
+#else
+[[gnu::format(printf, 1, 2)]] std::string format(const char* pattern, ...);
+#endif
+
+std::string format(const char* pattern, ...) {
   char buffer[512];
   va_list values;
   va_start(values, pattern);
