@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
-# Builds Meshmill and converts the sample scene of examples/ with the
-# command-line tool, then lists what it wrote. The scene is copied to
-# build/demo/ first: the conversion renames long texture names in the
-# scene's TIFFRGB folder, and the repository's copy must stay as it is.
+# Builds the programs (meshmill-cli and the window, not the test suite) and
+# converts the sample scene of examples/ with the command-line tool, then lists
+# what it wrote and says how to open the window. The scene is copied to
+# build/demo/ first: the conversion renames long texture names in the scene's
+# TIFFRGB folder, and the repository's copy must stay as it is.
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 
 install_build_tools
-build_into build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+install_missing qt6-base-dev
+
+configure_into build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+targets=(meshmill-cli)
+# The window is built where Qt 6 Widgets is found.
+has_target build meshmill && targets+=(meshmill)
+cmake --build "$REPO_ROOT/build" -j2 --target "${targets[@]}"
 
 demo="$REPO_ROOT/build/demo"
 rm -rf "$demo"
@@ -24,3 +31,11 @@ echo "== Written in $demo"
 (cd "$demo" && find . -type f | sort | while read -r file; do
   printf '%8d  %s\n' "$(stat -c %s "$file")" "${file#./}"
 done)
+
+echo
+if [ -x "$REPO_ROOT/build/bin/meshmill" ]; then
+  echo "== The window: build/bin/meshmill build/demo/sample_track.ase"
+  echo "   (analyses the sample at start-up; it needs a desktop session, or QT_QPA_PLATFORM=offscreen)"
+else
+  echo "== The window was not built: Qt 6 Widgets was not found."
+fi

@@ -33,14 +33,24 @@ install_build_tools() {
   install_missing cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev pkg-config
 }
 
-# Configures (once) and builds into the folder $1; further arguments go to cmake.
+# Configures the build folder $1; further arguments go to cmake.
 # MESHMILL_WERROR=ON in the environment (as CI sets it) turns warnings into errors.
-build_into() {
+configure_into() {
   local folder=$1
   shift
   cmake -S "$REPO_ROOT" -B "$REPO_ROOT/$folder" -G Ninja \
     -DMESHMILL_WERROR="${MESHMILL_WERROR:-OFF}" "$@" >/dev/null
-  cmake --build "$REPO_ROOT/$folder" -j2
+}
+
+# Configures and builds everything into the folder $1; further arguments go to cmake.
+build_into() {
+  configure_into "$@"
+  cmake --build "$REPO_ROOT/$1" -j2
+}
+
+# True when the configured build folder $1 has the target $2.
+has_target() {
+  cmake --build "$REPO_ROOT/$1" --target help | grep -q "^$2:"
 }
 
 # What the Windows cross build and its tests under wine need.
