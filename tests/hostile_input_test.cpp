@@ -255,7 +255,7 @@ TEST(HostileInput, TheInputIsNeverAnOutput) {
 
   // Its own name as the target taken from the input's name.
   TestSession own;
-  std::string input = own.folder.write("level.asc", text);
+  std::string input = own.folder.write("level.ASC", text);  // level.asc on Windows
   analyze(own.session, input);
   ASSERT_EQ(own.session.scene.file_loaded, 1);
   own.session.window.Check3.value = 1;
