@@ -4,6 +4,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   meshmill::fuzzing::FuzzScene scene(data, size, "scene.ase");
-  meshmill::analyze_scene(scene.session());
+  meshmill::analyze_scene(scene.session(), scene.path());
   return 0;
 }

@@ -43,7 +43,6 @@ FuzzScene::FuzzScene(const std::uint8_t* data, std::size_t size, const std::stri
   stdfs::create_directories(join_path(folder_, "TIFFRGB"));
   path_ = join_path(folder_, name);
   std::ofstream(path_, std::ios::binary) << bytes_;
-  test_.session.scene.impo = path_;
 }
 
 FuzzScene::~FuzzScene() {
@@ -60,8 +59,7 @@ std::string FuzzScene::file(const std::string& name) const {
 
 void FuzzScene::analyse_and_process(const std::string& target) {
   Session& s = session();
-  analyze_scene(s);
-  if (s.scene.file_loaded != 1) return;
+  if (!analyze_scene(s, path_).analysed()) return;
   if (target.empty()) {
     s.window.Check3.value = 1;
   } else {

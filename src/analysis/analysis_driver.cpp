@@ -45,11 +45,7 @@ void prepare_input(Session& session) {
 }
 
 void ask_for_express_processing(Session& session) {
-  int answer = session.prompt.message_box(
-      "Do you want the 3dscene to be processed and converted to .asc right away after being "
-      "analyzed (sucessfully) into the final .asc files, USING THE SAME PATH AND FILENAME of the "
-      "input .ase file and the default processing settings?",
-      style::yes_no, "Question");
+  int answer = session.prompt.message_box(express_question, style::yes_no, "Question");
   if (answer == answer::yes) session.scene.express = 1;
 }
 
@@ -72,35 +68,36 @@ PassOutcome run_asc_passes(Session& session, bool& problems) {
   return close_passes(session);
 }
 
-// Runs the passes that suit the input; false when the analysis was refused.
-bool analyse_input(Session& session) {
+// Runs the passes that suit the input.
+CommandOutcome analyse_input(Session& session) {
   const std::string type = session.scene.file_type;
-  if (type != "ase" && type != "asc") return true;
+  if (type != "ase" && type != "asc") return {CommandResult::refused};
   bool problems = false;
   PassOutcome outcome =
       type == "ase" ? run_ase_passes(session, problems) : run_asc_passes(session, problems);
   if (outcome == PassOutcome::stopped) {
     end_refused_analysis(session);
-    return false;
+    return session.early_end;
   }
   if (type == "ase") {
     finish_ase_analysis(session, problems);
   } else {
     finish_asc_analysis(session, problems);
   }
-  return true;
+  return {problems ? CommandResult::analysed_with_skips : CommandResult::analysed};
 }
 
 }  // namespace
 
-bool run_analysis(Session& session) {
-  if (!confirm_new_analysis(session)) return false;
-  if (!choose_input(session)) return false;
+CommandOutcome run_analysis(Session& session) {
+  session.early_end = {};
+  if (!confirm_new_analysis(session)) return {CommandResult::cancelled};
+  if (!choose_input(session)) return session.early_end;
   session.scene.file_type = input_type(session.window.Text_loadfile.text);
   prepare_input(session);
   if (create_side_files(session) == PassOutcome::stopped) {
     end_refused_analysis(session);
-    return false;
+    return session.early_end;
   }
   return analyse_input(session);
 }

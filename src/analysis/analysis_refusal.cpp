@@ -11,7 +11,9 @@ PassOutcome refuse_scene(Session& session, const std::string& text) {
 
 PassOutcome report_file_failure(Session& session, const std::string& action,
                                 const std::string& path, const std::string& why) {
-  return refuse_scene(session, "The file " + path + " couldn't be " + action + ": " + why);
+  std::string text = "The file " + path + " couldn't be " + action + ": " + why;
+  session.early_end = {CommandResult::failed, text};
+  return refuse_scene(session, text);
 }
 
 void end_refused_analysis(Session& session) {

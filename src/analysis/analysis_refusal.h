@@ -26,7 +26,8 @@ inline constexpr const char* no_objects_refusal =
 PassOutcome refuse_scene(Session& session, const std::string& text);
 
 // Tells the user that a file could not be opened, read, created or written,
-// naming the path and the system's reason; answers `stopped`.
+// naming the path and the system's reason; answers `stopped` and records
+// the analysis as failed.
 PassOutcome report_file_failure(Session& session, const std::string& action,
                                 const std::string& path, const std::string& why);
 

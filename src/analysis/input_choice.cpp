@@ -41,7 +41,10 @@ bool choose_with_dialog(Session& session) {
   dialog.start_folder = session.program_folder;
   dialog.must_exist = true;
   auto chosen = session.prompt.open_file(dialog);
-  if (!chosen) return false;
+  if (!chosen) {
+    session.early_end = {CommandResult::cancelled};
+    return false;
+  }
   bool names_a_file = !base_name(*chosen).empty() || !extension(*chosen).empty();
   if (!names_a_file) {
     session.prompt.message_box("No file selected or imported.", style::error_icon, "Warning");

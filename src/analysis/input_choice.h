@@ -9,7 +9,8 @@ namespace meshmill {
 bool confirm_new_analysis(Session& session);
 
 // Takes the start-up path or asks for a file, and checks it. True when
-// `fich` and `Text_loadfile` hold an input to analyse.
+// `fich` and `Text_loadfile` hold an input to analyse; otherwise the user has
+// been told, or has cancelled the dialog (recorded in `early_end`).
 bool choose_input(Session& session);
 
 // The type of an input: its extension, lower-cased ("ase", "asc", ...).

@@ -118,6 +118,7 @@ std::optional<std::string> ask_short_name(Session& session, const LongTexture& t
           "Importing of 3d scene cancelled, remember to restore the original names of the "
           "renamed files with the backuped texture files.",
           style::error_icon, "Cancelled");
+      session.early_end = {CommandResult::cancelled};
       return std::nullopt;
     }
     std::string answer = utf8_to_cp1252(typed);

@@ -5,15 +5,17 @@
 
 namespace meshmill {
 
-void analyze_scene(Session& session) {
-  if (session.command_running) return;
+CommandOutcome analyze_scene(Session& session, const std::string& path) {
+  if (session.command_running) return {CommandResult::refused};
+  session.scene.impo = path;
   session.command_running = true;
-  bool completed = run_analysis(session);
+  CommandOutcome outcome = run_analysis(session);
   session.command_running = false;
-  if (!completed) return;
+  // The start-up path serves this one analysis (an early end has emptied it already).
   session.scene.impo.clear();
-  if (session.scene.express == 1) start_process(session);
+  if (outcome.analysed() && session.scene.express == 1) outcome = start_process(session);
   session.scene.express = 0;
+  return outcome;
 }
 
 }  // namespace meshmill

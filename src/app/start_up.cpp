@@ -17,8 +17,7 @@ void start_up(Session& session, const std::string& command_line) {
   apply_check3(session.window);
   session.events.yield();
   if (command_line.empty()) return;
-  session.scene.impo = command_line;
-  analyze_scene(session);
+  analyze_scene(session, command_line);
 }
 
 std::string join_command_line(const std::vector<std::string>& arguments) {

@@ -46,4 +46,17 @@ bool accept_target(Session& session, const std::string& path) {
   return true;
 }
 
+bool create_target_folder(Session& session, const std::string& path) {
+  std::string folder = parent_folder(path);
+  // The root has itself as its parent.
+  if (folder.empty() || folder == path || session.fs.folder_exists(folder)) return true;
+  if (!create_target_folder(session, folder)) return false;
+  std::string why;
+  if (session.fs.create_folder(folder, &why)) return true;
+  std::string text = "The folder " + folder + " couldn't be created: " + why;
+  session.early_end = {CommandResult::failed, text};
+  session.prompt.message_box(text, style::error_icon, "Error");
+  return false;
+}
+
 }  // namespace meshmill

@@ -16,4 +16,10 @@ void choose_target(Session& session);
 // refused with a message.
 bool accept_target(Session& session, const std::string& path);
 
+// Creates the folder of a target given by name (not picked in the dialog),
+// with the folders above it that are missing, so a run never stops at its
+// first output after the analysis has renamed textures. False when one can't
+// be created; the user has been told and `early_end` records the failure.
+bool create_target_folder(Session& session, const std::string& path);
+
 }  // namespace meshmill

@@ -46,8 +46,7 @@ void analyze_dropped_scene(Session& session, const std::string& path) {
     clear_statistics(session);
     if (session.scene.file_loaded == 1) return;
   }
-  session.scene.impo = path;
-  analyze_scene(session);
+  analyze_scene(session, path);
 }
 
 bool is_scene_file(const std::string& path) {

@@ -28,6 +28,8 @@ constexpr const char* analyze_help =
     "  --json   write one JSON object to standard output instead: input, type,\n"
     "           loaded (true when the scene can be processed), statistics\n"
     "           {total_objects, valid_objects, asc_files, faces, vertices},\n"
+    "           outcome (analysed, analysed_with_skips, refused, cancelled or\n"
+    "           failed; failure then holds the reason),\n"
     "           messages [{title, style, text}] (every message box, in order),\n"
     "           error_log (its path, or null when none is left),\n"
     "           materials [{m, s, name, texture, color, opacity}] (one per\n"
@@ -37,8 +39,8 @@ constexpr const char* analyze_help =
 constexpr const char* analyze_help_end =
     "  --help   show this help\n"
     "\n"
-    "Exit status: 0 analysed (also with skipped objects), 1 refused or cancelled,\n"
-    "2 usage error.\n";
+    "Exit status: 0 analysed (also with skipped objects), 1 refused, cancelled or\n"
+    "failed, 2 usage error.\n";
 
 struct AnalyzeOptions {
   std::string scene;
@@ -90,19 +92,18 @@ int run_analyze(const std::vector<std::string>& args) {
   Session& session = cli.session();
   options.textures.apply(session.window);
   // The scene is taken like a path on the window's command line.
-  session.scene.impo = options.scene;
-  analyze_scene(session);
+  CommandOutcome outcome = analyze_scene(session, options.scene);
   if (options.json) {
     JsonWriter json;
     json.begin_object();
-    write_scene_report(json, cli, options.scene);
+    write_scene_report(json, cli, options.scene, outcome);
     write_material_report(json, cli);
     json.end_object();
     std::printf("%s\n", json.text().c_str());
   } else {
     print_statistics(stdout, session);
   }
-  return session.scene.file_loaded == 1 ? exit_status::done : exit_status::refused;
+  return outcome.analysed() ? exit_status::done : exit_status::refused;
 }
 
 }  // namespace meshmill

@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "analysis/analysis_driver.h"
 #include "app/scene_commands.h"
 #include "app/target_choice.h"
 #include "cli/cli_session.h"
@@ -33,7 +34,8 @@ constexpr const char* convert_help =
     "found no faulty object.\n"
     "\n"
     "Options:\n"
-    "  -o TARGET.asc      the target (\"_01\", \"_02\", ... are added when split)\n"
+    "  -o TARGET.asc      the target (\"_01\", \"_02\", ... are added when split);\n"
+    "                     its folder is created when it is missing\n"
     "  --no-split         one .asc file, whatever the number of objects\n"
     "  --no-axis-flip     keep 3D Studio's axes\n"
     "  --no-texture-flip  keep the textures' vertical direction\n"
@@ -46,8 +48,9 @@ constexpr const char* convert_help =
     "  --yes              answer Yes to every question (otherwise questions are asked\n"
     "                     on a terminal, and answered No without one)\n"
     "  --json             write one JSON object to standard output: the members of\n"
-    "                     'analyze --json', outputs (the files written) and skipped\n"
-    "                     [{name, reason}] (objects left out)\n"
+    "                     'analyze --json' (outcome: processed when the run ended,\n"
+    "                     refused, cancelled or failed), outputs (the files\n"
+    "                     written) and skipped [{name, reason}] (objects left out)\n"
     "  --help             show this help\n";
 
 constexpr const char* convert_help_end =
@@ -55,15 +58,8 @@ constexpr const char* convert_help_end =
     "Every message box goes to standard error as one line \"Title: text\";\n"
     "standard output lists the files written, one a line.\n"
     "\n"
-    "Exit status: 0 processed (also with objects left out), 1 refused or cancelled,\n"
-    "2 usage error.\n";
-
-// The question the analysis asks about processing right away: the command
-// processes after its own target choice, so it is answered No.
-constexpr const char* express_question =
-    "Do you want the 3dscene to be processed and converted to .asc right away after being "
-    "analyzed (sucessfully) into the final .asc files, USING THE SAME PATH AND FILENAME of the "
-    "input .ase file and the default processing settings?";
+    "Exit status: 0 processed (also with objects left out), 1 refused, cancelled or\n"
+    "failed, 2 usage error.\n";
 
 struct ConvertOptions {
   std::string scene;
@@ -153,18 +149,30 @@ void apply_settings(const ConvertOptions& o, WindowState& w) {
   o.textures.apply(w);
 }
 
-bool finished(const CliSession& cli) {
-  for (const auto& message : cli.prompt().messages()) {
-    if (message.title == "Finished" && message.text.starts_with("Finished exporting")) return true;
+// The analysis, the target choice and the processing, as far as they go.
+CommandOutcome convert(Session& session, const ConvertOptions& o) {
+  // The target's folder comes first: the analysis may rename textures, and a
+  // run that then stops at its first output would leave them renamed for nothing.
+  if (o.have_target && !create_target_folder(session, o.target)) return session.early_end;
+  // The scene is taken like a path on the window's command line.
+  CommandOutcome analysis = analyze_scene(session, o.scene);
+  if (!analysis.analysed()) return analysis;
+  if (o.have_target) {
+    // As in the window: no target for an .asc input with faulty objects.
+    if (!session.window.Target_filename.enabled || !accept_target(session, o.target)) {
+      return {CommandResult::refused};
+    }
+  } else {
+    session.window.Check3.value = 1;
   }
-  return false;
+  return start_process(session);
 }
 
-void write_json(CliSession& cli, const ConvertOptions& o) {
+void write_json(CliSession& cli, const ConvertOptions& o, const CommandOutcome& outcome) {
   const SceneState& scene = cli.session().scene;
   JsonWriter json;
   json.begin_object();
-  write_scene_report(json, cli, o.scene);
+  write_scene_report(json, cli, o.scene, outcome);
   write_material_report(json, cli);
   json.key("outputs");
   json.begin_array();
@@ -203,35 +211,20 @@ int run_convert(const std::vector<std::string>& args) {
   }
   CliSession cli(choose_question_policy(options.yes));
   cli.prompt().ask_inputs_on_terminal(stdin_is_terminal());
+  // The command processes after its own target choice, not right after the analysis.
   cli.prompt().preset_answer(express_question, answer::no);
   // The program ends with the command anyway; Yes would save the window's options.
   cli.prompt().preset_answer(close_question, answer::no);
   Session& session = cli.session();
   apply_settings(options, session.window);
 
-  // The scene is taken like a path on the window's command line.
-  session.scene.impo = options.scene;
-  analyze_scene(session);
-  bool processed = false;
-  if (session.scene.file_loaded == 1) {
-    bool target_ok = true;
-    if (options.have_target) {
-      // As in the window: no target for an .asc input with faulty objects.
-      target_ok = session.window.Target_filename.enabled && accept_target(session, options.target);
-    } else {
-      session.window.Check3.value = 1;
-    }
-    if (target_ok) {
-      start_process(session);
-      processed = finished(cli);
-    }
-  }
+  CommandOutcome outcome = convert(session, options);
   if (options.json) {
-    write_json(cli, options);
+    write_json(cli, options, outcome);
   } else {
     for (const auto& path : session.scene.processed_files) std::printf("%s\n", path.c_str());
   }
-  return processed ? exit_status::done : exit_status::refused;
+  return outcome.result == CommandResult::processed ? exit_status::done : exit_status::refused;
 }
 
 }  // namespace meshmill

@@ -22,6 +22,24 @@ constexpr StatisticField statistic_fields[] = {
     {stat::vertices, "Total vertices in 3d scene :", "vertices"},
 };
 
+const char* outcome_name(CommandResult result) {
+  switch (result) {
+    case CommandResult::refused:
+      return "refused";
+    case CommandResult::cancelled:
+      return "cancelled";
+    case CommandResult::analysed:
+      return "analysed";
+    case CommandResult::analysed_with_skips:
+      return "analysed_with_skips";
+    case CommandResult::processed:
+      return "processed";
+    case CommandResult::failed:
+      return "failed";
+  }
+  return "refused";
+}
+
 }  // namespace
 
 void print_statistics(std::FILE* out, const Session& session) {
@@ -31,7 +49,8 @@ void print_statistics(std::FILE* out, const Session& session) {
   }
 }
 
-void write_scene_report(JsonWriter& json, CliSession& cli, const std::string& input) {
+void write_scene_report(JsonWriter& json, CliSession& cli, const std::string& input,
+                        const CommandOutcome& outcome) {
   const Session& session = cli.session();
   json.key("input");
   json.string(input);
@@ -46,6 +65,12 @@ void write_scene_report(JsonWriter& json, CliSession& cli, const std::string& in
     json.number(session.scene.scene_stats[field.index]);
   }
   json.end_object();
+  json.key("outcome");
+  json.string(outcome_name(outcome.result));
+  if (outcome.result == CommandResult::failed) {
+    json.key("failure");
+    json.string(outcome.failure);
+  }
   json.key("messages");
   json.begin_array();
   for (const auto& message : cli.prompt().messages()) {

@@ -5,6 +5,7 @@
 
 #include "cli/cli_session.h"
 #include "cli/json_writer.h"
+#include "state/command_outcome.h"
 
 namespace meshmill {
 
@@ -12,8 +13,10 @@ namespace meshmill {
 void print_statistics(std::FILE* out, const Session& session);
 
 // The members every scene report shares (input, type, loaded, statistics,
-// messages, error_log), written into the open JSON object.
-void write_scene_report(JsonWriter& json, CliSession& cli, const std::string& input);
+// outcome and for a failure failure, messages, error_log), written into the
+// open JSON object. `outcome` is what the command did as a whole.
+void write_scene_report(JsonWriter& json, CliSession& cli, const std::string& input,
+                        const CommandOutcome& outcome);
 
 // The member `key`: the path of the side file `name` the run created and left
 // on disk, or null.

@@ -128,8 +128,9 @@ void MainWindow::run(const std::function<void(Session&)>& command) {
 void MainWindow::connect_controls() {
   using Command = void (*)(Session&);
   const std::pair<Button WindowState::*, Command> commands[] = {
-      {&WindowState::Analize_filename, analyze_scene},
-      {&WindowState::Start_process, start_process},
+      // The button's analysis asks for its scene in the open dialog (no path).
+      {&WindowState::Analize_filename, [](Session& s) { analyze_scene(s, std::string()); }},
+      {&WindowState::Start_process, [](Session& s) { start_process(s); }},
       {&WindowState::Target_filename, choose_target},
       {&WindowState::Clear_statistics, clear_statistics},
       {&WindowState::Open_error_log, open_error_log},

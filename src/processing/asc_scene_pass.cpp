@@ -44,15 +44,16 @@ bool write_objects(Session& session, ProcessingRun& run) {
 
 }  // namespace
 
-void process_asc_scene(Session& session) {
+CommandOutcome process_asc_scene(Session& session) {
   ProcessingRun run;
-  if (!open_processing_run(session, run)) return;
-  if (!close_processing_run(session, run, write_objects(session, run))) return;
+  if (!open_processing_run(session, run)) return session.early_end;
+  if (!close_processing_run(session, run, write_objects(session, run))) return session.early_end;
   // An .asc input has no material file: its run ends here and the finish
   // takes over at the steps common to both inputs.
   close_scratch(session);
   restore_window(session);
   finish_processing(session, FinishEntry::any_input);
+  return {CommandResult::processed};
 }
 
 }  // namespace meshmill

@@ -74,20 +74,21 @@ bool write_objects(Session& session, ProcessingRun& run) {
 
 }  // namespace
 
-void process_ase_scene(Session& session) {
+CommandOutcome process_ase_scene(Session& session) {
   ProcessingRun run;
-  if (!open_processing_run(session, run)) return;
-  if (!close_processing_run(session, run, write_objects(session, run))) return;
+  if (!open_processing_run(session, run)) return session.early_end;
+  if (!close_processing_run(session, run, write_objects(session, run))) return session.early_end;
 
   const WindowState& window = session.window;
   if (session.scene.project_mapped == 1 &&
       (window.Check_all.ticked() || window.Check_createmat.ticked())) {
     if (!write_mat_file(session)) {
       abandon_processing(session);
-      return;
+      return session.early_end;
     }
   }
   finish_processing(session, FinishEntry::ase_input);
+  return {CommandResult::processed};
 }
 
 }  // namespace meshmill

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "state/command_outcome.h"
 #include "state/session.h"
 
 namespace meshmill {
 
 // Processes an ASE scene: every object through the filter into the .asc
-// files, then the material file and the finish.
-void process_ase_scene(Session& session);
+// files, then the material file and the finish. Answers how the run ended.
+CommandOutcome process_ase_scene(Session& session);
 
 }  // namespace meshmill

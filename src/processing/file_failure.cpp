@@ -9,6 +9,7 @@ void report(Session& session, const std::string& path, const std::string& why,
   std::string text = "The file " + path + " could not be " + failed_action;
   if (!why.empty()) text += " (" + why + ")";
   text += ". The processing was stopped.";
+  session.early_end = {CommandResult::failed, text};
   session.prompt.message_box(text, style::error_icon, "Error");
 }
 

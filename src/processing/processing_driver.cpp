@@ -11,8 +11,9 @@ namespace meshmill {
 
 namespace {
 
-// The target beside the input, of the input's name. False when the user
-// declines to overwrite an existing one.
+// The target beside the input, of the input's name. False when it is the
+// input itself, or when the user declines to overwrite an existing one
+// (recorded as cancelled).
 bool derive_target(Session& session) {
   SceneState& scene = session.scene;
   WindowState& window = session.window;
@@ -29,6 +30,7 @@ bool derive_target(Session& session) {
         "want to overwrite it?",
         style::yes_no, "Warning");
     if (answer != answer::no) return true;
+    session.early_end = {CommandResult::cancelled};
     session.prompt.message_box(
         "Then you must choose another target filename or path (the 3d scene is still ready to "
         "process, just choose another name)",
@@ -56,38 +58,36 @@ bool open_scratch(Session& session) {
 
 }  // namespace
 
-void start_process(Session& session) {
+CommandOutcome start_process(Session& session) {
   SceneState& scene = session.scene;
   WindowState& window = session.window;
+  session.early_end = {};
   if (scene.file_loaded == 0) {
     session.prompt.message_box("You HAVE to first import a 3d scene to process!", style::error_icon,
                                "Error");
-    return;
+    return {CommandResult::refused};
   }
   // Express mode derives the target like the box does: it never has a chosen one.
   bool derived = window.Check3.ticked() || scene.express == 1;
-  if (derived && !derive_target(session)) return;
+  if (derived && !derive_target(session)) return session.early_end;
   if (!derived && window.Text_savefile.text.empty()) {
     session.prompt.message_box(
         "You HAVE to choose a target filename before processing this 3d scene !", style::error_icon,
         "Error");
-    return;
+    return {CommandResult::refused};
   }
   window.Open_error_log.enabled = false;
   scene.skipped_objects.clear();
   scene.processed_files.clear();
   if (!open_scratch(session)) {
     abandon_processing(session);
-    return;
+    return session.early_end;
   }
 
-  if (scene.file_type == "ase") {
-    process_ase_scene(session);
-  } else if (scene.file_type == "asc") {
-    process_asc_scene(session);
-  } else {
-    finish_processing(session, FinishEntry::any_input);
-  }
+  if (scene.file_type == "ase") return process_ase_scene(session);
+  if (scene.file_type == "asc") return process_asc_scene(session);
+  finish_processing(session, FinishEntry::any_input);
+  return {CommandResult::processed};
 }
 
 }  // namespace meshmill

@@ -20,7 +20,8 @@ struct ProcessingRun {
 
 // The opening of a pass over the input: busy window, counters, the warning
 // about one file for many objects, the .asc files and the input. False when
-// a file failed; the user has been told and the run abandoned.
+// a file failed or an output would replace the input; the user has been told
+// and the run abandoned.
 bool open_processing_run(Session& session, ProcessingRun& run);
 
 // The closing of a pass: the input, then the .asc files, each moved into

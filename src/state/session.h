@@ -2,6 +2,7 @@
 
 #include "platform/file_system.h"
 #include "platform/prompt_service.h"
+#include "state/command_outcome.h"
 #include "state/scene_state.h"
 #include "state/window_state.h"
 
@@ -30,6 +31,10 @@ struct Session {
   std::string ini_file_name;     // INIFileName: full path of the options file
   bool command_running = false;  // a pass is running: other commands are refused
   bool quit_requested = false;   // the processing finish ended the program
+  // How the running command ended short: recorded where the user is told (a
+  // cancelled input box, a file failure), read by the driver that returns it.
+  // Each command starts it at `refused`, the end of every other early stop.
+  CommandOutcome early_end;
 };
 
 }  // namespace meshmill

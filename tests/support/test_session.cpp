@@ -10,9 +10,8 @@
 
 namespace meshmill::testing {
 
-void analyze(Session& session, const std::string& path) {
-  session.scene.impo = path;
-  analyze_scene(session);
+CommandOutcome analyze(Session& session, const std::string& path) {
+  return analyze_scene(session, path);
 }
 
 std::string analyse_text(TestSession& t, const std::string& text, const std::string& name) {

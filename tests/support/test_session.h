@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "state/command_outcome.h"
 #include "state/session.h"
 #include "support/faulty_file_system.h"
 #include "support/null_event_pump.h"
@@ -29,7 +30,7 @@ struct TestSession {
 };
 
 // Every test analyses through here: the scene at `path`, or the open dialog when empty.
-void analyze(Session& session, const std::string& path);
+CommandOutcome analyze(Session& session, const std::string& path);
 
 // Writes `text` as `name` beside a TIFFRGB folder and analyses it. Returns the scene's path.
 std::string analyse_text(TestSession& t, const std::string& text,
