@@ -11,7 +11,7 @@
 #include "gui/main_window.h"
 #include "platform/version.h"
 #include "state/options.h"
-#include "support/ase_builder.h"
+#include "support/scene_builder.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_folder.h"
 

@@ -12,7 +12,7 @@
 #include "platform/paths.h"
 #include "platform/version.h"
 #include "platform/wide_text.h"
-#include "support/ase_builder.h"
+#include "support/scene_builder.h"
 #include "support/folder_snapshot.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_folder.h"
