@@ -83,4 +83,17 @@ std::string log_line(const std::string& text, const std::string& marker, int nth
 std::string asc_names(const std::string& asc);
 std::size_t objects_in(const std::string& asc);
 
+// One object of three vertices and one face, as the ASC writer writes it.
+inline constexpr const char* one_triangle_asc =
+    "Named object: \"Box01\"\r\n"
+    "Tri-mesh, Vertices: 3     Faces: 1\r\n"
+    "Vertex list:\r\n"
+    "Vertex 0:  X:0.0     Y:0.0     Z:0.0\r\n"
+    "Vertex 1:  X:1.0     Y:0.0     Z:0.0\r\n"
+    "Vertex 2:  X:0.0     Y:1.0     Z:0.0\r\n"
+    "Face list:\r\n"
+    "Face 0:    A:0 B:1 C:2 AB:1 BC:1 CA:1\r\n"
+    "Smoothing:  1\r\n"
+    "\r\n";
+
 }  // namespace meshmill::testing

@@ -12,8 +12,9 @@
 #include "platform/paths.h"
 #include "platform/version.h"
 #include "platform/wide_text.h"
-#include "support/scene_builder.h"
 #include "support/folder_snapshot.h"
+#include "support/messages.h"
+#include "support/scene_builder.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_folder.h"
 #include "support/test_session.h"
@@ -23,27 +24,6 @@ namespace meshmill::win32 {
 namespace {
 
 using Message = testing::ScriptedPrompt::Message;
-
-const std::string express_question =
-    "Do you want the 3dscene to be processed and converted to .asc right away after being "
-    "analyzed (sucessfully) into the final .asc files, USING THE SAME PATH AND FILENAME of the "
-    "input .ase file and the default processing settings?";
-const std::string finished_question =
-    "Finished exporting of the imported 3d scene file ! Finished exporting of the imported 3d "
-    "scene file ! DON'T forget to optimize the object in plaything2 !! Do you want the program "
-    "to close itself immediatly ?";
-
-constexpr const char* small_asc =
-    "Named object: \"Box01\"\r\n"
-    "Tri-mesh, Vertices: 3     Faces: 1\r\n"
-    "Vertex list:\r\n"
-    "Vertex 0:  X:0.0     Y:0.0     Z:0.0\r\n"
-    "Vertex 1:  X:1.0     Y:0.0     Z:0.0\r\n"
-    "Vertex 2:  X:0.0     Y:1.0     Z:0.0\r\n"
-    "Face list:\r\n"
-    "Face 0:    A:0 B:1 C:2 AB:1 BC:1 CA:1\r\n"
-    "Smoothing:  1\r\n"
-    "\r\n";
 
 // The sample track copied into `folder`/`subfolder`; returns the scene's path.
 std::string copy_sample(const testing::TempFolder& folder, const std::string& subfolder) {
@@ -90,8 +70,8 @@ class DuringPass {
     window_class.hInstance = GetModuleHandleW(nullptr);
     window_class.lpszClassName = L"Meshmill.Test.DuringPass";
     RegisterClassW(&window_class);
-    window_ = CreateWindowW(window_class.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                            nullptr, window_class.hInstance, nullptr);
+    window_ = CreateWindowW(window_class.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                            window_class.hInstance, nullptr);
     SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     PostMessageW(window_, WM_APP, 0, 0);
   }
@@ -117,9 +97,9 @@ TEST(Win32Window, ShowsForm1AsDescribed) {
   EXPECT_EQ(form.text("Label4"), "Asc split files required to import in Pt2 :");
   EXPECT_EQ(form.text("Statistics_group"), "Statistics of analized 3d scene file");
   for (const char* name : {"Check_all", "Check2", "Check5"}) EXPECT_TRUE(form.ticked(name)) << name;
-  for (const char* name : {"Check_createmat", "Check_splitasc", "Check_flip3daxis",
-                           "Check_vtextures", "Target_filename", "Clear_statistics",
-                           "Open_error_log"}) {
+  for (const char* name :
+       {"Check_createmat", "Check_splitasc", "Check_flip3daxis", "Check_vtextures",
+        "Target_filename", "Clear_statistics", "Open_error_log"}) {
     EXPECT_FALSE(form.enabled(name)) << name;
   }
   for (const char* name : {"Label_analize", "Analize_bar", "Label_process", "Process_bar"}) {
@@ -140,8 +120,8 @@ TEST(Win32Window, ShowsForm1AsDescribed) {
 TEST(Win32Window, CheckBoxRules) {
   Form form;
   form.click("Check_all");
-  for (const char* name : {"Check_createmat", "Check_splitasc", "Check_flip3daxis",
-                           "Check_vtextures"}) {
+  for (const char* name :
+       {"Check_createmat", "Check_splitasc", "Check_flip3daxis", "Check_vtextures"}) {
     EXPECT_TRUE(form.enabled(name)) << name;
   }
   form.click("Check_all");
@@ -152,7 +132,7 @@ TEST(Win32Window, CheckBoxRules) {
   EXPECT_TRUE(form.shown("Target_filename"));
 
   // After an .asc input there are no materials or texture coordinates to choose for.
-  form.window.start(form.folder.write("level.asc", small_asc));
+  form.window.start(form.folder.write("level.asc", testing::one_triangle_asc));
   EXPECT_EQ(form.text("Text_total_objects"), "1");
   form.click("Check_all");
   EXPECT_TRUE(form.enabled("Check_splitasc"));
@@ -175,7 +155,7 @@ TEST(Win32Window, AnalysesAndProcessesThroughClicks) {
   Form form;
   form.prompt.open_answers = {form.sample()};
   form.click("Analize_filename");
-  EXPECT_EQ(form.prompt.messages.front(), (Message{express_question, 4, "Question"}));
+  EXPECT_EQ(form.prompt.messages.front(), (Message{testing::express_question, 4, "Question"}));
   EXPECT_EQ(form.text("Text_valid_objects"), "6");
   EXPECT_TRUE(form.enabled("Open_error_log"));
   std::filesystem::create_directory(std::filesystem::u8path(form.folder.file("out")));
@@ -184,7 +164,7 @@ TEST(Win32Window, AnalysesAndProcessesThroughClicks) {
   SetWindowTextW(form.control("Text3"), L"");  // an edit the view forwards
   form.prompt.messages.clear();
   form.click("Start_process");
-  EXPECT_EQ(form.prompt.messages, (std::vector<Message>{{finished_question, 4, "Finished"}}));
+  EXPECT_EQ(form.prompt.messages, std::vector<Message>{testing::finished_question});
   EXPECT_TRUE(IsWindow(form.window.handle()));
   EXPECT_FALSE(form.shown("Process_bar"));
 
