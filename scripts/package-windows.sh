@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Cross-builds meshmill-cli.exe and packs dist/meshmill-<version>-win64.zip with
-# the program, the README and the sample scene. The program links statically:
-# it runs on Windows with nothing else installed.
+# Cross-builds meshmill.exe (the window) and meshmill-cli.exe and packs
+# dist/meshmill-<version>-win64.zip with both, the README and the sample scene.
+# The programs link statically: they run on Windows with nothing else installed.
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 
@@ -14,8 +14,10 @@ name="meshmill-$version-win64"
 stage="$REPO_ROOT/build-windows/package/$name"
 rm -rf "$REPO_ROOT/build-windows/package"
 mkdir -p "$stage/examples" "$REPO_ROOT/dist"
-cp "$REPO_ROOT/build-windows/bin/meshmill-cli.exe" "$stage/"
-x86_64-w64-mingw32-strip "$stage/meshmill-cli.exe"
+for program in meshmill.exe meshmill-cli.exe; do
+  cp "$REPO_ROOT/build-windows/bin/$program" "$stage/"
+  x86_64-w64-mingw32-strip "$stage/$program"
+done
 # Windows editors expect CR LF line ends in a text file.
 sed 's/$/\r/' "$REPO_ROOT/README.md" >"$stage/README.txt"
 cp "$REPO_ROOT/examples/sample_track.ase" "$stage/examples/"

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Cross-builds Meshmill for Windows (MinGW-w64) into build-windows/, runs the
-# test suite of the core and the CLI under wine, then converts the sample scene
-# with meshmill-cli.exe and compares every file it wrote, byte for byte, with
-# what the Linux build writes. Headless: no display, a private wine prefix.
+# test suite under wine (the core, the CLI and the window), then converts the
+# sample scene with meshmill-cli.exe and with meshmill.exe (driven through its
+# window and message boxes) and compares every file they wrote, byte for byte,
+# with what the Linux build writes. Headless: wine's null display driver, a
+# private wine prefix.
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
 
@@ -60,20 +62,24 @@ if [ "$linux_status" != 0 ]; then
   failed=1
 fi
 
-# Every file written, by name and content.
-(cd "$linux_dir" && find . -type f | sort) >"$compare/linux.files"
-(cd "$windows_dir" && find . -type f | sort) >"$compare/windows.files"
-if ! diff -u "$compare/linux.files" "$compare/windows.files"; then
-  echo "The two systems wrote different files."
-  failed=1
-fi
-while read -r file; do
-  if [ -f "$windows_dir/$file" ] && ! cmp -s "$linux_dir/$file" "$windows_dir/$file"; then
-    echo "Differs: $file"
-    cmp "$linux_dir/$file" "$windows_dir/$file" || true
+# Every file under two folders, by name and content; sets failed=1 on a difference.
+compare_folders() {
+  local left=$1 right=$2 name=$3
+  (cd "$left" && find . -type f | sort) >"$compare/$name.left.files"
+  (cd "$right" && find . -type f | sort) >"$compare/$name.right.files"
+  if ! diff -u "$compare/$name.left.files" "$compare/$name.right.files"; then
+    echo "The two systems wrote different files ($name)."
     failed=1
   fi
-done <"$compare/linux.files"
+  while read -r file; do
+    if [ -f "$right/$file" ] && ! cmp -s "$left/$file" "$right/$file"; then
+      echo "Differs: $file ($name)"
+      cmp "$left/$file" "$right/$file" || true
+      failed=1
+    fi
+  done <"$compare/$name.left.files"
+}
+compare_folders "$linux_dir" "$windows_dir" cli
 
 # The JSON and the messages alike once each system's own spelling of the folder is taken out.
 normalise() {
@@ -87,8 +93,26 @@ for stream in json stderr; do
   fi
 done
 
+echo "== Sample scene: meshmill.exe, through its window and message boxes, against Linux"
+# The window's run: the scene on the command line, "Use the source filename as
+# target name" ticked, "&Start Process"; the CLI's default target is the same.
+exe_run="$compare/exe"
+if ! wine "$REPO_ROOT/build-windows/bin/meshmill_exe_run.exe" \
+  "$(winepath -w "$REPO_ROOT/build-windows/bin/meshmill.exe" 2>/dev/null)" \
+  "$(winepath -w "$REPO_ROOT/examples" 2>/dev/null)" "$(winepath -w "$exe_run" 2>/dev/null)"; then
+  echo "meshmill.exe did not convert the sample as expected."
+  failed=1
+fi
+mkdir -p "$compare/exe-linux"
+cp "$REPO_ROOT/examples/sample_track.ase" "$compare/exe-linux/"
+cp -r "$REPO_ROOT/examples/TIFFRGB" "$compare/exe-linux/"
+"$REPO_ROOT/build/bin/meshmill-cli" convert "$compare/exe-linux/sample_track.ase" \
+  </dev/null >/dev/null 2>"$compare/exe-linux.stderr" || true
+compare_folders "$compare/exe-linux" "$exe_run/scene" exe
+
 if [ "$failed" != 0 ]; then
   echo "FAILED: the Windows build differs from the Linux build."
   exit 1
 fi
-echo "Windows and Linux wrote the same $(wc -l <"$compare/linux.files") files, JSON and messages."
+echo "Windows and Linux wrote the same $(wc -l <"$compare/cli.left.files") files, JSON and" \
+  "messages; meshmill.exe the same $(wc -l <"$compare/exe.left.files") files."

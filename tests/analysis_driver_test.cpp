@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "state/clear_statistics.h"
-#include "support/analysis_helpers.h"
+#include "support/messages.h"
+#include "support/scene_builder.h"
+#include "support/test_session.h"
 
 namespace meshmill::testing {
 namespace {
-
-using Message = ScriptedPrompt::Message;
-using Messages = std::vector<Message>;
 
 const Message reset_question{
     "Are you sure ? The error log file will also be deleted, and in case there were shortened "
@@ -82,7 +81,7 @@ TEST(AnalysisDriver, ASecondAnalysisAsksFirst) {
   t.prompt.messages.clear();
 
   // No: nothing changes and no dialog is shown.
-  analyze_scene(t.session, "");
+  analyze(t.session, "");
   EXPECT_EQ(t.prompt.messages, Messages{confirmation});
   EXPECT_TRUE(t.prompt.open_requests.empty());
   EXPECT_EQ(t.session.scene.file_loaded, 1);
@@ -92,7 +91,7 @@ TEST(AnalysisDriver, ASecondAnalysisAsksFirst) {
   // Yes forgets the scene, then the dialog (the start-up path was used once).
   t.prompt.messages.clear();
   t.prompt.answers = {answer::yes};
-  analyze_scene(t.session, "");
+  analyze(t.session, "");
   EXPECT_EQ(t.prompt.messages, Messages{confirmation});
   EXPECT_EQ(t.prompt.open_requests.size(), 1u);
   EXPECT_EQ(t.session.scene.file_loaded, 0);
@@ -103,7 +102,7 @@ TEST(AnalysisDriver, ASecondAnalysisAsksFirst) {
   // A scene chosen in the dialog is analysed after the question.
   t.prompt.messages.clear();
   t.prompt.open_answers = {path};
-  analyze_scene(t.session, "");
+  analyze(t.session, "");
   EXPECT_EQ(t.prompt.messages.size(), 2u);
   EXPECT_EQ(t.session.scene.valid_objects, 2);
 }
@@ -139,7 +138,7 @@ TEST(AnalysisDriver, WindowPreparationByInputType) {
   // An ASE scene without a TIFFRGB folder gets the warning; a lower-case folder counts.
   TestSession t;
   std::string path = t.folder.write("scene.ase", ase_scene(boxes(1)));
-  analyze_scene(t.session, path);
+  analyze(t.session, path);
   ASSERT_GE(t.prompt.messages.size(), 1u);
   EXPECT_EQ(t.prompt.messages[0].style, 64);
   EXPECT_EQ(t.prompt.messages[0].title, "Warning");
@@ -151,21 +150,21 @@ TEST(AnalysisDriver, WindowPreparationByInputType) {
 
   TestSession lower;
   std::filesystem::create_directories(lower.folder.file("tiffrgb"));
-  analyze_scene(lower.session, lower.folder.write("scene.ase", ase_scene(boxes(1))));
+  analyze(lower.session, lower.folder.write("scene.ase", ase_scene(boxes(1))));
   EXPECT_EQ(lower.prompt.messages[0].title, "Question");
 
   // An ASC input unticks Check3 before its passes, whatever they find.
   TestSession asc;
   asc.session.window.Check3.value = 1;
   asc.session.window.Target_filename.visible = false;
-  analyze_scene(asc.session, asc.folder.write("mesh.ASC", "Named object: \"a\"\r\n"));
+  analyze(asc.session, asc.folder.write("mesh.ASC", "Named object: \"a\"\r\n"));
   EXPECT_EQ(asc.session.window.Check3.value, 0);
   EXPECT_TRUE(asc.session.window.Target_filename.visible);
   EXPECT_TRUE(asc.folder.exists("special_materials.txt"));
 
   // Another extension: the side files exist empty and nothing is loaded.
   TestSession other;
-  analyze_scene(other.session, other.folder.write("notes.txt", "text"));
+  analyze(other.session, other.folder.write("notes.txt", "text"));
   EXPECT_TRUE(other.prompt.messages.empty());
   EXPECT_EQ(other.session.scene.file_loaded, 0);
   EXPECT_TRUE(other.folder.exists("error_log.txt"));

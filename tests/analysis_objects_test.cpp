@@ -1,18 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "support/analysis_helpers.h"
+#include "support/messages.h"
+#include "support/scene_builder.h"
+#include "support/test_session.h"
 
 namespace meshmill::testing {
 namespace {
-
-using Message = ScriptedPrompt::Message;
-using Messages = std::vector<Message>;
-
-std::string log_line(const std::string& scene, const std::string& marker, int nth,
-                     const std::string& name, const std::string& problem) {
-  return "Error in line " + std::to_string(line_of(scene, marker, nth)) + " (object '" + name +
-         problem;
-}
 
 TEST(AnalysisObjects, SkipsEachFaultWithItsLogLineAndGoesOn) {
   AseObject no_vertices{"NoVerts", "0"};
@@ -25,28 +18,8 @@ TEST(AnalysisObjects, SkipsEachFaultWithItsLogLineAndGoesOn) {
   std::string scene = analyse_text(
       t, ase_scene({no_vertices, no_faces, too_many, AseObject{}, no_tverts, no_tfaces, limit}));
   std::string text = read_file(scene);
-  EXPECT_EQ(log_lines(t),
-            (std::vector<std::string>{
-                log_line(text, "*MESH_NUMVERTEX 0", 1, "NoVerts",
-                         "') : the line indicating the number of vertices indicates that the "
-                         "object has 0 vertices. This object was skipped since it would make Pt2 "
-                         "crash when importing it."),
-                log_line(text, "*MESH_NUMFACES 0", 1, "NoFaces",
-                         "') : the line indicating the number of faces indicates that the object "
-                         "has 0 faces. This object was skipped since it would make Pt2 crash "
-                         "when importing it."),
-                log_line(text, "*MESH_NUMFACES 65536", 1, "TooMany",
-                         "') : the line indicating the number of faces indicates that the object "
-                         "has 65535 faces. This object was skipped since Pt2 doesn't import "
-                         "completly objects with more than 65535 faces."),
-                log_line(text, "*MESH_NUMTVERTEX 0", 1, "NoTVerts",
-                         "') : the line indicating the number of mapping vertices indicates that "
-                         "the object has 0 mapping vertices. This object was skipped since it "
-                         "would make Pt2 crash when importing it."),
-                log_line(text, "*MESH_NUMTVFACES 0", 1, "NoTFaces",
-                         "') : the line indicating the number of mapping faces indicates that the "
-                         "object has 0 mapping faces. This object was skipped since it would make "
-                         "Pt2 crash when importing it.")}));
+  // One line for each skipped object, at its count line.
+  expect_golden(t.folder.read("error_log.txt"), "analysis/skipped_objects.error_log.txt");
   const WindowState& window = t.session.window;
   EXPECT_EQ(window.Text_total_objects.text, "7");
   EXPECT_EQ(window.Text_valid_objects.text, "2");
@@ -110,9 +83,7 @@ namespace {
 TEST(AnalysisObjects, SampleTrack) {
   // Analysed in a copy, so the side files don't land in the source tree.
   TestSession t;
-  std::filesystem::copy(MESHMILL_EXAMPLES, t.folder.path(),
-                        std::filesystem::copy_options::recursive);
-  analyze_scene(t.session, t.folder.file("sample_track.ase"));
+  analyze(t.session, copy_examples(t.folder));
   EXPECT_EQ(t.session.window.Text_total_objects.text, "7");
   EXPECT_EQ(t.session.window.Text_valid_objects.text, "6");
   EXPECT_EQ(t.session.window.Text_ascsplit.text, "1");

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "support/analysis_helpers.h"
+#include "support/messages.h"
+#include "support/scene_builder.h"
+#include "support/test_session.h"
 
 namespace meshmill::testing {
 namespace {

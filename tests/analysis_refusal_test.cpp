@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "support/analysis_helpers.h"
-#include "support/faulty_file_system.h"
+#include "support/messages.h"
+#include "support/scene_builder.h"
+#include "support/test_session.h"
 
 namespace meshmill::testing {
 namespace {
-
-using Message = ScriptedPrompt::Message;
-using Messages = std::vector<Message>;
 
 // After a refusal the scene is unloaded without a question and the window is at rest.
 void expect_unloaded(const TestSession& t) {
@@ -79,7 +77,7 @@ TEST(AnalysisRefusal, AFileThatBreaksOffInsideAnObjectIsInvalid) {
   EXPECT_EQ(refusal_of(ase_header() + "*GEOMOBJECT {\r\n").text, invalid_text);
   EXPECT_EQ(refusal_of(cut_before("\t\t*MESH_NUMFACES")).text, invalid_text);
   EXPECT_EQ(refusal_of(cut_before("\t\t*MESH_FACE_LIST")).text, invalid_text);
-  EXPECT_EQ(refusal_of(cut_before("\t\t\t*MESH_FACE 11:")).text, invalid_text);
+  EXPECT_EQ(refusal_of(cut_before("\t\t\t*MESH_FACE   11:")).text, invalid_text);
   // 3ds Max writes the face count right after the vertex count.
   std::string moved = box;
   moved.replace(moved.find("\t\t*MESH_NUMFACES"), 16, "\t\t*MESH_NUMFACEZ");
@@ -110,7 +108,7 @@ TEST(AnalysisRefusal, IndentedGroupLinesAndTinyFilesAreNoStructure) {
 TEST(AnalysisRefusal, StartUpPathsAndTheDialog) {
   TestSession missing;
   std::string path = missing.folder.file("none.ase");
-  analyze_scene(missing.session, path);
+  analyze(missing.session, path);
   EXPECT_EQ(missing.prompt.messages,
             (Messages{{"This file (" + path + "doesn't exist!", 16, "Error"}}));
   EXPECT_TRUE(missing.session.scene.impo.empty());
@@ -119,14 +117,14 @@ TEST(AnalysisRefusal, StartUpPathsAndTheDialog) {
 
   TestSession empty;
   path = empty.folder.write("empty.ase", "");
-  analyze_scene(empty.session, path);
+  analyze(empty.session, path);
   EXPECT_EQ(empty.prompt.messages,
             (Messages{{"This file (" + path + "is empty!", 16, "Invalid file"}}));
 
   // Quotes around a path with a blank are dropped.
   TestSession quoted;
   path = quoted.folder.write("my scene.ase", ase_scene({AseObject{}}));
-  analyze_scene(quoted.session, "\"" + path + "\"");
+  analyze(quoted.session, "\"" + path + "\"");
   EXPECT_EQ(quoted.session.scene.fich, path);
   EXPECT_EQ(quoted.session.window.Text_loadfile.text, path);
   EXPECT_EQ(quoted.session.scene.file_loaded, 1);
@@ -134,7 +132,7 @@ TEST(AnalysisRefusal, StartUpPathsAndTheDialog) {
   // The dialog: cancelled ends silently, an empty answer is refused, an empty
   // file chosen there reaches the passes.
   TestSession dialog;
-  analyze_scene(dialog.session, "");
+  analyze(dialog.session, "");
   ASSERT_EQ(dialog.prompt.open_requests.size(), 1u);
   const FileDialog& request = dialog.prompt.open_requests[0];
   EXPECT_EQ(request.title, "Please choose the 3d scene file you want to import in Plaything2...");
@@ -144,10 +142,10 @@ TEST(AnalysisRefusal, StartUpPathsAndTheDialog) {
   EXPECT_TRUE(request.must_exist);
   EXPECT_TRUE(dialog.prompt.messages.empty());
   dialog.prompt.open_answers = {std::string()};
-  analyze_scene(dialog.session, "");
+  analyze(dialog.session, "");
   EXPECT_EQ(dialog.prompt.messages, (Messages{{"No file selected or imported.", 16, "Warning"}}));
   dialog.prompt.open_answers = {dialog.folder.write("blank.ase", "")};
-  analyze_scene(dialog.session, "");
+  analyze(dialog.session, "");
   EXPECT_EQ(dialog.prompt.messages.back().text, no_objects_text);
 }
 
@@ -155,38 +153,32 @@ TEST(AnalysisRefusal, FilesThatCantBeReadOrCreatedAreNamedWithTheReason) {
   std::string scene = ase_scene(boxes(3));
   {
     TestSession t;
-    FaultyFileSystem faulty(*t.fs);
-    Session session(t.prompt, faulty, t.pump);
-    faulty.fail_open = true;
-    analyze_scene(session, t.folder.write("scene.ase", scene));
+    t.fs.fail_open = true;
+    analyze(t.session, t.folder.write("scene.ase", scene));
     EXPECT_EQ(t.prompt.messages.back(), (Message{"The file " + t.folder.file("scene.ase") +
                                                      " couldn't be opened: Permission denied",
                                                  16, "Error"}));
-    EXPECT_EQ(session.scene.file_loaded, 0);
+    EXPECT_EQ(t.session.scene.file_loaded, 0);
   }
   {
     // Reading fails half-way through the file.
     TestSession t;
-    FaultyFileSystem faulty(*t.fs);
-    Session session(t.prompt, faulty, t.pump);
-    faulty.fail_read_after = static_cast<long>(scene.size() / 2);
-    faulty.reason = "Input/output error";
-    analyze_scene(session, t.folder.write("scene.ase", scene));
+    t.fs.fail_read_after = static_cast<long>(scene.size() / 2);
+    t.fs.reason = "Input/output error";
+    analyze(t.session, t.folder.write("scene.ase", scene));
     EXPECT_EQ(t.prompt.messages.back().text,
               "The file " + t.folder.file("scene.ase") + " couldn't be read: Input/output error");
   }
   {
     TestSession t;
-    FaultyFileSystem faulty(*t.fs);
-    Session session(t.prompt, faulty, t.pump);
-    faulty.fail_create = "special_materials.txt";
-    analyze_scene(session, t.folder.write("scene.ase", scene));
+    t.fs.fail_create = "special_materials.txt";
+    analyze(t.session, t.folder.write("scene.ase", scene));
     EXPECT_EQ(t.prompt.messages.back(),
               (Message{"The file " + t.folder.file("special_materials.txt") +
                            " couldn't be created: Permission denied",
                        16, "Error"}));
-    EXPECT_FALSE(session.scene.logerrors);
-    EXPECT_EQ(session.scene.file_loaded, 0);
+    EXPECT_FALSE(t.session.scene.logerrors);
+    EXPECT_EQ(t.session.scene.file_loaded, 0);
   }
 }
 

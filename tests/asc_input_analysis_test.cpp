@@ -1,17 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "support/analysis_helpers.h"
-#include "support/asc_builder.h"
+#include "support/messages.h"
+#include "support/scene_builder.h"
+#include "support/test_session.h"
 
 namespace meshmill::testing {
 namespace {
 
-using Message = ScriptedPrompt::Message;
-using Messages = std::vector<Message>;
-
-const std::string choose_target_text =
-    "Analyzing of 3d scene file finished! But before processing it you need to choose the target "
-    "path to save the processed file(s).";
 const std::string cannot_process_text =
     "Analyzing of 3d scene file finished, but because of some errors you can't process this "
     "scene.";
@@ -20,18 +15,6 @@ const std::string invalid_asc_text =
 const std::string comments_text =
     "Objects with problems found and skipped, check error log for more details when analyzing is "
     "finished.";
-
-std::string log_line(const std::string& text, const std::string& marker, int nth,
-                     const std::string& name, const std::string& problem) {
-  return "Error in line " + std::to_string(line_of(text, marker, nth)) + " (object '" + name +
-         problem;
-}
-
-std::string line_problem(const std::string& what, int k) {
-  return "') : the line containing information about " + what + " nr " + std::to_string(k) +
-         " couldn't be found. This object was skipped since it would make Pt2 crash when "
-         "importing it.";
-}
 
 TEST(AscInputAnalysis, CleanFileWithEveryKindOfObject) {
   AscBlock with_lines{"Mapped", 4, 2, true, true};
@@ -119,45 +102,8 @@ TEST(AscInputAnalysis, SkipsEachFaultWithItsLogLine) {
 
   TestSession t;
   analyse_text(t, text, "broken.asc");
-  EXPECT_EQ(
-      log_lines(t),
-      (std::vector<std::string>{
-          log_line(text, "Vertex 3:", 1, "Gap", line_problem("vertex", 2)),
-          log_line(text, "Face 2:", 1, "FaceGap", line_problem("face", 1)),
-          log_line(text, "Vertex list:", 3, "NoCounts",
-                   "') : the line indicating the number of vertices and faces couldn't be found, "
-                   "this object was skipped."),
-          log_line(text, "Vertices 8", 1, "OneColon",
-                   "') : the line indicating the number of vertices and faces is mystiped, it's "
-                   "required the : indicator in both faces and vertices, this object was "
-                   "skipped."),
-          log_line(text, "Sides", 1, "NoWord",
-                   "') : the line indicating the number of vertices and faces is mystiped, it's "
-                   "required the : indicator in both faces and vertices, this object was "
-                   "skipped."),
-          log_line(text, "Vertices: 0", 1, "Dummy",
-                   "') : the line indicating the number of vertices and faces indicates that the "
-                   "object has 0 vertices. This is a empty object (probably a dummy) so it was "
-                   "skipped since it would make Pt2 crash when importing it."),
-          log_line(text, "Vertices: -3", 1, "Negative",
-                   "') : the line indicating the number of vertices and faces indicates that the "
-                   "object has 0 vertices. This is a empty object (probably a dummy) so it was "
-                   "skipped since it would make Pt2 crash when importing it."),
-          log_line(text, "Faces: 0", 1, "NoFaces",
-                   "') : the line indicating the number of vertices and faces indicates that the "
-                   "object has 0 faces. This is a empty object (probably a dummy) so it was "
-                   "skipped since it would make Pt2 crash when importing it."),
-          log_line(text, "Faces: 65536", 1, "TooMany",
-                   "') : the line indicating the number of vertices and faces indicates that the "
-                   "object has 65535 faces. This object was skipped since Pt2 doesn't import "
-                   "completly objects with more than 65535 faces."),
-          log_line(text, "Vertex 0:  X:1", 1, "NoHeader",
-                   "') : the line indicating if the object is mapped or not is missing as well as "
-                   "the one indicating the vertex list, this object was skipped."),
-          "Error in line " + std::to_string(line_of(text, "NoQuotes")) +
-              " : the quotes indicating the name of the object are missing",
-          log_line(text, "Face list:", 4, "Huge", line_problem("vertex", 3))}));
-
+  // One line for each skipped object, at the line that shows its fault.
+  expect_golden(t.folder.read("error_log.txt"), "asc_input/skipped_objects.error_log.txt");
   const WindowState& window = t.session.window;
   EXPECT_EQ(t.prompt.messages, (Messages{{cannot_process_text, 64, "Finished"}}));
   EXPECT_EQ(window.Text_total_objects.text, "14");

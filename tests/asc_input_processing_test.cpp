@@ -2,20 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "processing/processing_driver.h"
-#include "support/analysis_helpers.h"
-#include "support/asc_builder.h"
-#include "support/faulty_file_system.h"
+#include "support/messages.h"
+#include "support/scene_builder.h"
+#include "support/test_session.h"
 
 namespace meshmill::testing {
 namespace {
 
-using Message = ScriptedPrompt::Message;
-using Messages = std::vector<Message>;
-
-const std::string finished_question =
-    "Finished exporting of the imported 3d scene file ! Finished exporting of the imported 3d "
-    "scene file ! DON'T forget to optimize the object in plaything2 !! Do you want the program to "
-    "close itself immediatly ?";
 
 // Analyses `text` as an .asc input and chooses out.asc beside it as the target.
 void load_asc(TestSession& t, const std::string& text, bool all_settings = false) {
@@ -38,7 +31,7 @@ TEST(AscInputProcessing, CopiesObjectsWithoutMappingLines) {
   start_process(t.session);
 
   EXPECT_EQ(t.folder.read("out.asc"), without_mapping_lines(text));
-  EXPECT_EQ(t.prompt.messages, (Messages{{finished_question, 4, "Finished"}}));
+  EXPECT_EQ(t.prompt.messages, (Messages{finished_question}));
   EXPECT_EQ(t.session.scene.valid_objects, 2);
   EXPECT_FALSE(t.folder.exists("error_log.txt"));  // it stayed empty
   EXPECT_FALSE(t.folder.exists("testfile.txt"));
@@ -103,12 +96,7 @@ TEST(AscInputProcessing, SplitsEvery255Objects) {
   EXPECT_EQ(files[2].find("Named object: \"Obj510\""), 0u);
   // Check_all turns the axis too.
   EXPECT_NE(files[0].find("Vertex 0:  X:0.5     Y:0.0000     Z:2.25\r\n"), std::string::npos);
-  std::size_t objects_in_first = 0;
-  for (std::size_t at = files[0].find("Named object"); at != std::string::npos;
-       at = files[0].find("Named object", at + 1)) {
-    ++objects_in_first;
-  }
-  EXPECT_EQ(objects_in_first, 255u);
+  EXPECT_EQ(objects_in(files[0]), 255u);
   EXPECT_EQ(t.session.scene.valid_objects, 511);
   EXPECT_EQ(t.session.scene.curr_splitasc, 3);
 
@@ -140,7 +128,7 @@ TEST(AscInputProcessing, ObjectsThatBreakOffAreLeftOutAndNamed) {
                        "\"Gap\": vertex line 1 is missing or out of sequence\n"
                        "\"Cut\": the file ends inside it",
                        48, "Warning"},
-                      {finished_question, 4, "Finished"}}));
+                      finished_question}));
   EXPECT_EQ(t.session.scene.valid_objects, 1);
 }
 
@@ -153,21 +141,21 @@ namespace {
 TEST(AscInputProcessing, AReadFailureStopsTheAnalysisOrAbandonsTheRun) {
   std::string text = asc_scene(std::vector<AscBlock>(40, AscBlock{"Tri", 3, 1}));
   TestSession t;
-  FaultyFileSystem faulty(*t.fs);
-  Session session(t.prompt, faulty, t.pump);
+  FaultyFileSystem& faulty = t.fs;
+  Session& session = t.session;
   std::string path = t.folder.write("level.asc", text);
   const Message read_failure{"The file " + path + " couldn't be read: Input/output error", 16,
                              "Error"};
   faulty.reason = "Input/output error";
 
   faulty.fail_read_after = static_cast<long>(text.size() / 2);
-  analyze_scene(session, path);
+  analyze(session, path);
   EXPECT_EQ(t.prompt.messages, (Messages{read_failure}));
   EXPECT_EQ(session.scene.file_loaded, 0);
 
   faulty.fail_read_after = -1;
   t.prompt.messages.clear();
-  analyze_scene(session, path);
+  analyze(session, path);
   ASSERT_EQ(session.scene.file_loaded, 1);
   session.scene.fich_dest = t.folder.file("out.asc");
   session.window.Text_savefile.text = session.scene.fich_dest;

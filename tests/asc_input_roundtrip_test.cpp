@@ -6,16 +6,15 @@
 #include <filesystem>
 
 #include "processing/processing_driver.h"
-#include "processing_support.h"
-#include "support/analysis_helpers.h"
-#include "support/asc_builder.h"
+#include "support/messages.h"
+#include "support/scene_builder.h"
+#include "support/test_session.h"
+#include "support/messages.h"
+#include "support/scene_builder.h"
+#include "support/test_session.h"
 
 namespace meshmill::testing {
 namespace {
-
-const std::string choose_target_text =
-    "Analyzing of 3d scene file finished! But before processing it you need to choose the target "
-    "path to save the processed file(s).";
 
 // Converts the ASE scene at `scene` with every setting ticked into `folder`;
 // returns the .asc files written. `materials`, when given, replace the
@@ -23,7 +22,7 @@ const std::string choose_target_text =
 std::vector<std::string> convert_ase(const std::string& scene, const TempFolder& folder,
                                      const std::vector<MaterialSpec>* materials = nullptr) {
   TestSession t;
-  analyze_scene(t.session, scene);
+  analyze(t.session, scene);
   EXPECT_EQ(t.session.scene.file_loaded, 1);
   SceneState& state = t.session.scene;
   if (materials) set_materials(state, *materials);
@@ -44,9 +43,9 @@ void expect_round_trip(const std::string& asc, std::int64_t* objects = nullptr) 
   SCOPED_TRACE(asc);
   TestSession t;
   std::string input = t.folder.write("input.asc", read_file(asc));
-  analyze_scene(t.session, input);
+  analyze(t.session, input);
   EXPECT_EQ(t.prompt.messages,
-            (std::vector<ScriptedPrompt::Message>{{choose_target_text, 64, "Finished"}}));
+            (Messages{{choose_target_text, 64, "Finished"}}));
   const WindowState& window = t.session.window;
   EXPECT_EQ(window.Text_valid_objects.text, window.Text_total_objects.text);
   EXPECT_FALSE(t.folder.exists("error_log.txt") && !t.folder.read("error_log.txt").empty());
@@ -61,11 +60,8 @@ void expect_round_trip(const std::string& asc, std::int64_t* objects = nullptr) 
 
 TEST(AscInputRoundTrip, SampleTrack) {
   TempFolder source;
-  namespace fs = std::filesystem;
-  fs::copy_file(fs::path(MESHMILL_EXAMPLES) / "sample_track.ase", source.file("sample_track.ase"));
-  fs::copy(fs::path(MESHMILL_EXAMPLES) / "TIFFRGB", source.file("TIFFRGB"));
   TempFolder out;
-  auto written = convert_ase(source.file("sample_track.ase"), out);
+  auto written = convert_ase(copy_examples(source), out);
   ASSERT_FALSE(written.empty());
   for (const auto& asc : written) expect_round_trip(asc);
 }

@@ -5,11 +5,9 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/scene_commands.h"
 #include "processing/processing_driver.h"
-#include "processing_support.h"
-#include "support/ase_builder.h"
-#include "support/faulty_file_system.h"
+#include "support/scene_builder.h"
+#include "support/test_session.h"
 
 namespace meshmill::testing {
 namespace {
@@ -17,18 +15,11 @@ namespace {
 namespace stdfs = std::filesystem;
 
 // A session over a file system with faults, and a scene folder with TIFFRGB.
-struct FaultySession {
-  TestSession t;
-  FaultyFileSystem fs{*t.fs};
-  Session session{t.prompt, fs, t.pump};
-
-  FaultySession() {
-    session.program_folder = t.folder.path();
-    stdfs::create_directories(t.folder.file("TIFFRGB"));
-  }
+struct FaultySession : TestSession {
+  FaultySession() { stdfs::create_directories(folder.file("TIFFRGB")); }
   // Analyses `ase` written as scene.ase; no text: the open dialog (cancelled).
   CommandOutcome analyse(const std::string& ase) {
-    return analyze_scene(session, ase.empty() ? std::string() : t.folder.write("scene.ase", ase));
+    return analyze(session, ase.empty() ? std::string() : folder.write("scene.ase", ase));
   }
 };
 
@@ -64,16 +55,16 @@ TEST(CommandOutcome, TheAnalysisSaysHowItEnded) {
 
   // No short name typed for a long texture cancels the analysis.
   FaultySession texture;
-  stdfs::copy(MESHMILL_EXAMPLES, texture.t.folder.path(), stdfs::copy_options::recursive);
   texture.session.window.Check5.value = 0;
-  EXPECT_EQ(analyze_scene(texture.session, texture.t.folder.file("sample_track.ase")).result,
+  EXPECT_EQ(analyze(texture.session, copy_examples(texture.folder)).result,
             CommandResult::cancelled);
 }
 
 TEST(CommandOutcome, TheProcessingSaysHowItEnded) {
-  MeshSpec bad = triangle("Bad");
+  AseObject bad = triangle("Bad");
   bad.faces[0].a = 7;
-  const std::string ase = mesh_scene({triangle("Good"), bad});
+  // No material list: only the .asc file is written.
+  const std::string ase = ase_header(0, "") + ase_object(triangle("Good")) + ase_object(bad);
   struct Case {
     const char* name;
     std::function<void(FaultySession&)> setup;
@@ -84,7 +75,7 @@ TEST(CommandOutcome, TheProcessingSaysHowItEnded) {
       {"processed", nullptr, CommandResult::processed, ""},
       {"no target", [](FaultySession& r) { r.session.window.Check3.value = 0; },
        CommandResult::refused, ""},
-      {"overwrite declined", [](FaultySession& r) { r.t.folder.write("scene.asc", "previous"); },
+      {"overwrite declined", [](FaultySession& r) { r.folder.write("scene.asc", "previous"); },
        CommandResult::cancelled, ""},
       {"target not created", [](FaultySession& r) { r.fs.fail_create = "scene.asc"; },
        CommandResult::failed,
@@ -101,7 +92,7 @@ TEST(CommandOutcome, TheProcessingSaysHowItEnded) {
     EXPECT_TRUE(outcome.failure.ends_with(c.failure)) << outcome.failure;
     if (c.expected != CommandResult::processed) continue;
     const SceneState& scene = r.session.scene;
-    EXPECT_EQ(scene.processed_files, std::vector<std::string>{r.t.folder.file("scene.asc")});
+    EXPECT_EQ(scene.processed_files, std::vector<std::string>{r.folder.file("scene.asc")});
     ASSERT_EQ(scene.skipped_objects.size(), 1u);
     EXPECT_EQ(scene.skipped_objects[0].name, "Bad");
   }
@@ -110,9 +101,9 @@ TEST(CommandOutcome, TheProcessingSaysHowItEnded) {
   FaultySession empty;
   EXPECT_EQ(start_process(empty.session).result, CommandResult::refused);
   FaultySession express;
-  express.t.prompt.answers = {answer::yes};
+  express.prompt.answers = {answer::yes};
   EXPECT_EQ(express.analyse(ase).result, CommandResult::processed);
-  EXPECT_TRUE(express.t.folder.exists("scene.asc"));
+  EXPECT_TRUE(express.folder.exists("scene.asc"));
 }
 
 }  // namespace

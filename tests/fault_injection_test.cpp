@@ -3,29 +3,26 @@
 #include <filesystem>
 
 #include "app/scene_commands.h"
-#include "hostile_support.h"
 #include "platform/paths.h"
 #include "processing/processing_driver.h"
-#include "support/faulty_file_system.h"
+#include "support/messages.h"
+#include "support/test_session.h"
 
 namespace meshmill::testing {
 namespace {
 
-using Message = ScriptedPrompt::Message;
 namespace stdfs = std::filesystem;
 
 // The sample track in a test folder, run over a file system with faults.
 struct FaultyTrack {
   TestSession t;
-  FaultyFileSystem fs{*t.fs};
-  Session session{t.prompt, fs, t.pump};
-  std::string scene = t.folder.file("sample_track.ase");
+  FaultyFileSystem& fs = t.fs;
+  Session& session = t.session;
+  std::string scene = copy_examples(t.folder);
 
-  FaultyTrack() {
-    session.program_folder = t.folder.path();
-    stdfs::copy(MESHMILL_EXAMPLES, t.folder.path(), stdfs::copy_options::recursive);
+  void analyse() {
+    analyze(session, scene);
   }
-  void analyse() { analyze_scene(session, scene); }
   void process() {
     session.window.Check3.value = 1;
     session.window.Check4.value = 1;  // replace earlier outputs without a question
@@ -46,12 +43,6 @@ struct FaultyTrack {
   }
   std::string path(const std::string& name) const { return t.folder.file(name); }
 };
-
-Message stopped(const std::string& path, const std::string& why, const char* action = "written") {
-  return {"The file " + path + " could not be " + action + " (" + why +
-              "). The processing was stopped.",
-          16, "Error"};
-}
 
 TEST(Faults, AnOutputThatCantBeCreatedLeavesThePreviousOne) {
   for (std::string name : {"sample_track.asc", "sample_track.mat", "testfile.txt"}) {

@@ -11,12 +11,9 @@
 
 #include "hostile_support.h"
 #include "processing/processing_driver.h"
-#include "support/asc_builder.h"
 
 namespace meshmill::testing {
 namespace {
-
-using Message = ScriptedPrompt::Message;
 
 std::string good_object() {
   AseObject good;
@@ -66,7 +63,7 @@ TEST(HostileInput, ALineOfHundredsOfMegabytesIsStreamedAndCut) {
     for (int i = 0; i < 256; ++i) out << chunk;
     out << "\"\r\n" << good_object();
   }
-  analyze_scene(t.session, path);
+  analyze(t.session, path);
   EXPECT_EQ(t.session.scene.scene_stats[1], 1);
   EXPECT_EQ(t.session.scene.scene_stats[2], 1);
   t.session.window.Check3.value = 1;
@@ -91,7 +88,10 @@ TEST(HostileInput, AbsurdCountsSkipOnlyTheirObject) {
       TestSession t;
       convert_text(t, ase_header() + ase_object(bad) + good_object());
       expect_at_rest(t);
-      if (t.session.scene.file_loaded != 1) continue;  // refused with a message
+      if (t.session.scene.file_loaded != 1) {  // refused, and told why
+        EXPECT_EQ(t.prompt.messages.back(), (Message{invalid_text, 16, "Error"}));
+        continue;
+      }
       std::string asc = t.folder.read("scene.asc");
       EXPECT_EQ(whole_blocks(asc), 1);
       EXPECT_NE(asc.find("Named object: \"Good\""), std::string::npos);
@@ -223,13 +223,13 @@ TEST(HostileInput, InputsThatAreNoRegularFilesAreRefused) {
     Message refusal{"The file " + path + " couldn't be opened: " + why, 16, "Error"};
     // On the command line...
     TestSession start_up;
-    analyze_scene(start_up.session, path);
+    analyze(start_up.session, path);
     EXPECT_EQ(start_up.prompt.messages, std::vector<Message>{refusal});
     EXPECT_TRUE(start_up.session.scene.fich.empty());
     // ...and from the dialog.
     TestSession chosen;
     chosen.prompt.open_answers = {path};
-    analyze_scene(chosen.session, "");
+    analyze(chosen.session, "");
     ASSERT_FALSE(chosen.prompt.messages.empty());
     EXPECT_EQ(chosen.prompt.messages.back(), refusal);
     EXPECT_EQ(chosen.session.scene.file_loaded, 0);
@@ -255,8 +255,8 @@ TEST(HostileInput, TheInputIsNeverAnOutput) {
 
   // Its own name as the target taken from the input's name.
   TestSession own;
-  std::string input = own.folder.write("level.asc", text);
-  analyze_scene(own.session, input);
+  std::string input = own.folder.write("level.ASC", text);  // level.asc on Windows
+  analyze(own.session, input);
   ASSERT_EQ(own.session.scene.file_loaded, 1);
   own.session.window.Check3.value = 1;
   own.session.window.Check4.value = 1;
@@ -270,7 +270,7 @@ TEST(HostileInput, TheInputIsNeverAnOutput) {
   // The second split file of a chosen target.
   TestSession split;
   input = split.folder.write("level_02.asc", text);
-  analyze_scene(split.session, input);
+  analyze(split.session, input);
   ASSERT_EQ(split.session.scene.file_loaded, 1);
   split.session.scene.fich_dest = split.folder.file("level.asc");
   split.session.window.Text_savefile.text = split.session.scene.fich_dest;
@@ -295,9 +295,7 @@ TEST(HostileInput, BitmapPathsDontLeaveTheTextureFolder) {
                              "C:..\\TIFFRGB\\..\\roadside_barrier_long.tga"}) {
     SCOPED_TRACE(bitmap);
     TestSession t;
-    std::filesystem::copy(MESHMILL_EXAMPLES, t.folder.path(),
-                          std::filesystem::copy_options::recursive);
-    std::string text = t.folder.read("sample_track.ase");
+    std::string text = read_file(copy_examples(t.folder));
     const std::string original = "C:\\3dsmax\\maps\\roadside_barrier_long.tga";
     text.replace(text.find(original), original.size(), bitmap);
     std::string scene = t.folder.write("sample_track.ase", text);
@@ -305,7 +303,7 @@ TEST(HostileInput, BitmapPathsDontLeaveTheTextureFolder) {
     t.folder.write("roadside_barrier_long.tif", "outside");
     t.session.window.Check5.value = 0;
     t.session.window.Check1.value = 1;
-    analyze_scene(t.session, scene);
+    analyze(t.session, scene);
     ASSERT_EQ(t.session.scene.file_loaded, 1);
     EXPECT_EQ(t.folder.read("roadside_barrier_long.tif"), "outside");
     EXPECT_FALSE(t.folder.exists("roadside_barrier_long.ti"));

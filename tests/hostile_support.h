@@ -2,7 +2,9 @@
 
 #include <string>
 
-#include "support/analysis_helpers.h"
+#include "support/messages.h"
+#include "support/scene_builder.h"
+#include "support/test_session.h"
 
 namespace meshmill::testing {
 

@@ -40,11 +40,11 @@ void expect_nothing_lost(const FolderSnapshot& before, const FolderSnapshot& aft
 
 TEST(NothingLost, TheSampleTrackChangesOnlyWhatARunMayWrite) {
   TestSession t;
-  stdfs::copy(MESHMILL_EXAMPLES, t.folder.path(), stdfs::copy_options::recursive);
+  copy_examples(t.folder);
   t.session.window.Check5.value = 0;  // shorten the long texture name
   t.session.window.Check1.value = 1;
   FolderSnapshot before = snapshot(t.folder.path());
-  analyze_scene(t.session, t.folder.file("sample_track.ase"));
+  analyze(t.session, t.folder.file("sample_track.ase"));
   t.session.window.Check3.value = 1;
   start_process(t.session);
   expect_at_rest(t);
@@ -75,7 +75,7 @@ TEST(NothingLost, TheSampleTrackChangesOnlyWhatARunMayWrite) {
   // A second run over the same folder changes only the outputs it rewrites.
   FolderSnapshot again = snapshot(t.folder.path());
   t.session.window.Check4.value = 1;
-  analyze_scene(t.session, t.folder.file("sample_track.ase"));
+  analyze(t.session, t.folder.file("sample_track.ase"));
   start_process(t.session);
   expect_nothing_lost(again, snapshot(t.folder.path()), "sample_track");
   EXPECT_EQ(read_file(t.folder.file("sample_track.ase")), before.at("sample_track.ase"));
@@ -109,7 +109,7 @@ TEST(NothingLost, HostileScenesChangeOnlyWhatARunMayWrite) {
     t.session.window.Check5.value = 0;
     t.session.window.Check1.value = 1;
     FolderSnapshot before = snapshot(t.folder.path());
-    analyze_scene(t.session, t.folder.file(name));
+    analyze(t.session, t.folder.file(name));
     if (t.session.scene.file_loaded == 1) {
       t.session.window.Check3.value = name.ends_with(".ase");
       t.session.window.Text_savefile.text = t.session.scene.fich_dest = t.folder.file("out.asc");

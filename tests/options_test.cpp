@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/forwarding_file_system.h"
 #include "platform/paths.h"
 #include "support/scoped_environment.h"
 #include "support/test_session.h"
@@ -131,25 +130,6 @@ TEST_F(OptionsTest, FinishSavesThreeKeysAndKeepsTheOthers) {
   EXPECT_EQ(t.folder.read("meshmill_options.ini"), foreign + all_six_keys);
 }
 
-// The native file system, except that nothing can be created in one folder
-// (an installed program's folder).
-class ReadOnlyFolder : public ForwardingFileSystem {
- public:
-  ReadOnlyFolder(FileSystem& real, std::string folder)
-      : ForwardingFileSystem(real), folder_(std::move(folder)) {}
-  std::unique_ptr<OutputFile> create(const std::string& p, CreateMode mode,
-                                     std::string* why) override {
-    if (parent_folder(p) == folder_) {
-      if (why) *why = "Permission denied";
-      return nullptr;
-    }
-    return inner_.create(p, mode, why);
-  }
-
- private:
-  std::string folder_;
-};
-
 TEST(OptionsFile, LivesBesideTheProgramOrInTheUsersConfigFolder) {
   TempFolder program, home;
   auto fs = make_native_file_system();
@@ -167,10 +147,10 @@ TEST(OptionsFile, LivesBesideTheProgramOrInTheUsersConfigFolder) {
   EXPECT_TRUE(std::filesystem::is_empty(program.path()));
 
   // An installed program: the options go to the user's folder, created when saved.
-  ReadOnlyFolder installed(*fs, program.path());
-  testing::ScriptedPrompt prompt;
-  testing::NullEventPump pump;
-  Session session(prompt, installed, pump);
+  testing::TestSession t;
+  testing::FaultyFileSystem& installed = t.fs;
+  installed.fail_create_in = program.path();
+  Session& session = t.session;
   session.ini_file_name = options_file_path(installed, program.path());
   EXPECT_EQ(session.ini_file_name, join_path(config, "meshmill_options.ini"));
   session.window.Check6.value = 1;

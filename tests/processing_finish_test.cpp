@@ -3,7 +3,9 @@
 
 #include "platform/paths.h"
 #include "processing/processing_driver.h"
-#include "processing_support.h"
+#include "support/scene_builder.h"
+#include "support/messages.h"
+#include "support/test_session.h"
 
 namespace meshmill::testing {
 namespace {
@@ -14,15 +16,15 @@ TEST(ProcessingFinish, RefusesWithoutSceneOrTarget) {
   TestSession t;
   start_process(t.session);
   EXPECT_EQ(t.prompt.messages,
-            (std::vector<ScriptedPrompt::Message>{
+            (Messages{
                 {"You HAVE to first import a 3d scene to process!", 16, "Error"}}));
 
   TestSession u;
-  load_analysed_scene(u, mesh_scene({triangle("T")}), 1);
+  load_analysed_scene(u, ase_scene({triangle("T")}), 1);
   u.session.window.Text_savefile.text.clear();
   start_process(u.session);
   EXPECT_EQ(u.prompt.messages,
-            (std::vector<ScriptedPrompt::Message>{
+            (Messages{
                 {"You HAVE to choose a target filename before processing this 3d scene !", 16,
                  "Error"}}));
   EXPECT_FALSE(u.folder.exists("testfile.txt"));
@@ -31,15 +33,15 @@ TEST(ProcessingFinish, RefusesWithoutSceneOrTarget) {
 
 TEST(ProcessingFinish, TheTargetFromTheInputNameAsksBeforeOverwriting) {
   TestSession t;
-  load_analysed_scene(t, mesh_scene({triangle("T")}), 1);
-  t.fs->remove_folder(t.folder.file("PIX16"));
+  load_analysed_scene(t, ase_scene({triangle("T")}), 1);
+  t.fs.remove_folder(t.folder.file("PIX16"));
   t.session.window.Text_savefile.text.clear();
   t.session.window.Check3.value = 1;
   t.session.window.Target_filename.visible = false;
   t.folder.write("scene.asc", "previous");
   start_process(t.session);
   EXPECT_EQ(t.prompt.messages,
-            (std::vector<ScriptedPrompt::Message>{
+            (Messages{
                 {"There is already a .asc file with the same name of the final project "
                  "indicated. Do you want to overwrite it?",
                  4, "Warning"},
@@ -63,7 +65,7 @@ TEST(ProcessingFinish, TheTargetFromTheInputNameAsksBeforeOverwriting) {
 
 TEST(ProcessingFinish, ExpressModeEndsTheProgramUnlessAWarningWasShown) {
   TestSession t;
-  load_analysed_scene(t, mesh_scene({triangle("T", 0)}), 1);
+  load_analysed_scene(t, ase_scene({triangle("T", 0)}), 1);
   set_materials(t.session.scene, one_material);
   t.session.window.Text_savefile.text.clear();
   t.session.scene.express = 1;
@@ -71,15 +73,13 @@ TEST(ProcessingFinish, ExpressModeEndsTheProgramUnlessAWarningWasShown) {
   EXPECT_TRUE(t.folder.exists("scene.asc"));
   EXPECT_TRUE(t.folder.exists("scene.mat"));
   EXPECT_EQ(t.prompt.messages,
-            (std::vector<ScriptedPrompt::Message>{
-                {"Finished exporting of the imported 3d scene file ! DON'T forget to optimize the "
-                 "object in plaything2 !!",
-                 64, "Finished"}}));
+            (Messages{
+                finished_express}));
   EXPECT_TRUE(t.session.quit_requested);
 
   // No material file asked for: both warnings, and the program asks instead of closing.
   TestSession w;
-  load_analysed_scene(w, mesh_scene({triangle("T", 0)}), 1);
+  load_analysed_scene(w, ase_scene({triangle("T", 0)}), 1);
   set_materials(w.session.scene, one_material);
   w.session.scene.express = 1;
   w.session.window.Check_all.value = 0;
@@ -88,13 +88,13 @@ TEST(ProcessingFinish, ExpressModeEndsTheProgramUnlessAWarningWasShown) {
   start_process(w.session);
   ASSERT_EQ(w.prompt.messages.size(), 3u);
   EXPECT_EQ(w.prompt.messages[0],
-            (ScriptedPrompt::Message{
+            (Message{
                 "You choosed to NOT create a .mat file for this 3dscene, but this 3d scene DOES "
                 "use materials and you didn't choosed to remote materials mapping information. "
                 "This means if you try to load this .asc into Pt2 it will ask for the .mat file.",
                 64, "Warning"}));
   EXPECT_EQ(w.prompt.messages[1],
-            (ScriptedPrompt::Message{
+            (Message{
                 "You choosed to NOT create a .mat file for this 3dscene, but this 3d scene DOES "
                 "use materials and you didn't choosed to remote materials mapping information. "
                 "Altough there is a .mat file with the same filename of the target scene file, "
@@ -108,7 +108,7 @@ TEST(ProcessingFinish, ExpressModeEndsTheProgramUnlessAWarningWasShown) {
 
 TEST(ProcessingFinish, SideFilesAreTidied) {
   TestSession t;
-  load_analysed_scene(t, mesh_scene({triangle("T")}), 1);
+  load_analysed_scene(t, ase_scene({triangle("T")}), 1);
   t.folder.write("error_log.txt", "Error in line 3 (object 'X') : ...\r\n");
   t.prompt.answers = {answer::yes};
   start_process(t.session);
@@ -123,109 +123,38 @@ TEST(ProcessingFinish, SideFilesAreTidied) {
   EXPECT_EQ(t.prompt.titles(), (std::vector<std::string>{"Finished"}));
 }
 
-// Fails every write to files whose name ends with `suffix`, as a full disk does.
-class FullDisk : public FileSystem {
- public:
-  explicit FullDisk(std::string suffix) : suffix_(std::move(suffix)) {}
-  bool file_exists(const std::string& p) override { return real_->file_exists(p); }
-  bool folder_exists(const std::string& p) override { return real_->folder_exists(p); }
-  std::optional<std::int64_t> file_size(const std::string& p) override {
-    return real_->file_size(p);
-  }
-  std::unique_ptr<InputStream> open_read(const std::string& p, std::string* why) override {
-    return real_->open_read(p, why);
-  }
-  std::unique_ptr<OutputFile> create(const std::string& p, CreateMode mode,
-                                     std::string* why) override {
-    auto file = real_->create(p, mode, why);
-    if (!file || !p.ends_with(suffix_)) return file;
-    return std::make_unique<Full>(std::move(file));
-  }
-  bool remove_file(const std::string& p, std::string* why) override {
-    return real_->remove_file(p, why);
-  }
-  bool copy_file(const std::string& a, const std::string& b, std::string* why) override {
-    return real_->copy_file(a, b, why);
-  }
-  bool rename_file(const std::string& a, const std::string& b, std::string* why) override {
-    return real_->rename_file(a, b, why);
-  }
-  bool create_folder(const std::string& p, std::string* why) override {
-    return real_->create_folder(p, why);
-  }
-  bool remove_folder(const std::string& p) override { return real_->remove_folder(p); }
-  std::optional<std::string> find_entry_ignoring_case(const std::string& f,
-                                                      const std::string& n) override {
-    return real_->find_entry_ignoring_case(f, n);
-  }
-
- private:
-  // Keeps the real file unclosed, so it is discarded like a failed write.
-  class Full : public OutputFile {
-   public:
-    explicit Full(std::unique_ptr<OutputFile> real) : real_(std::move(real)) {}
-    void write(std::string_view) override {}
-    bool close() override { return false; }
-    bool failed() const override { return true; }
-    const std::string& error() const override { return error_; }
-
-   private:
-    std::unique_ptr<OutputFile> real_;
-    std::string error_ = "No space left on device";
-  };
-  std::unique_ptr<FileSystem> real_ = make_native_file_system();
-  std::string suffix_;
-};
-
 TEST(ProcessingFinish, AFailingFileStopsTheRunAndLeavesThePreviousFile) {
-  for (std::string failing : {"out.asc", "out.mat", ").pix"}) {
+  for (std::string failing : {"out.asc", "out.mat", "(Extra_mat_1).pix"}) {
     SCOPED_TRACE(failing);
-    TempFolder folder;
-    ScriptedPrompt prompt;
-    FullDisk disk(failing);
-    NullEventPump pump;
-    Session session(prompt, disk, pump);
-    std::string scene_path = folder.write("scene.ase", mesh_scene({triangle("T", 0)}));
-    session.scene.fich = scene_path;
-    session.scene.file_type = "ase";
-    session.scene.file_loaded = 1;
-    session.scene.nr_line2 = 40;
-    session.scene.scene_stats[3] = 1;
-    session.scene.fich_dest = folder.file("out.asc");
-    session.scene.pix16_dest = folder.file("PIX16");
-    session.window.Text_loadfile.text = scene_path;
-    session.window.Text_savefile.text = session.scene.fich_dest;
-    set_materials(session.scene, {{false, {{"(Extra material_1) , (Extra_mat_1)", "", "0.5"}}}});
-    folder.write("out.asc", "previous asc");
-    folder.write("out.mat", "previous mat");
-    session.window.Check4.value = 1;
+    TestSession t;
+    load_analysed_scene(t, ase_scene({triangle("T", 0)}), 1);
+    set_materials(t.session.scene, {{false, {{"(Extra material_1) , (Extra_mat_1)", "", "0.5"}}}});
+    t.folder.write("out.asc", "previous asc");
+    t.folder.write("out.mat", "previous mat");
+    t.session.window.Check4.value = 1;
+    t.fs.fail_write = failing;
+    start_process(t.session);
 
-    start_process(session);
-
-    std::string path = failing == ").pix" ? join_path(folder.file("PIX16"), "(Extra_mat_1).pix")
-                                          : folder.file(failing);
-    ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_EQ(prompt.messages[0],
-              (ScriptedPrompt::Message{"The file " + path +
-                                           " could not be written (No space left on device). "
-                                           "The processing was stopped.",
-                                       16, "Error"}));
-    EXPECT_EQ(folder.read("out.mat"), "previous mat");
+    std::string path = failing.ends_with(".pix") ? join_path(t.folder.file("PIX16"), failing)
+                                                 : t.folder.file(failing);
+    EXPECT_EQ(t.prompt.messages, Messages{stopped(path, "No space left on device")});
+    EXPECT_EQ(t.folder.read("out.mat"), "previous mat");
     if (failing == "out.asc") {
-      EXPECT_EQ(folder.read("out.asc"), "previous asc");
+      EXPECT_EQ(t.folder.read("out.asc"), "previous asc");
     }
-    EXPECT_FALSE(folder.exists("testfile.txt"));
+    EXPECT_FALSE(t.folder.exists("testfile.txt"));
     EXPECT_FALSE(std::filesystem::exists(path + ".meshmill-part"));
-    EXPECT_EQ(session.window.pointer, MousePointer::normal);
-    EXPECT_FALSE(session.window.Process_bar.visible);
-    EXPECT_FALSE(session.scene.logerrors);
-    EXPECT_FALSE(session.quit_requested);
+    EXPECT_EQ(t.session.window.pointer, MousePointer::normal);
+    EXPECT_FALSE(t.session.window.Process_bar.visible);
+    EXPECT_FALSE(t.session.scene.logerrors);
+    EXPECT_FALSE(t.session.quit_requested);
+    EXPECT_EQ(t.fs.open_files(), t.session.scene.special_mats ? 1 : 0);
   }
 }
 
 TEST(ProcessingFinish, AMissingTargetFolderIsReported) {
   TestSession t;
-  load_analysed_scene(t, mesh_scene({triangle("T")}), 1);
+  load_analysed_scene(t, ase_scene({triangle("T")}), 1);
   t.session.scene.fich_dest = t.folder.file("missing") + "/out.asc";
   start_process(t.session);
   ASSERT_EQ(t.prompt.messages.size(), 1u);

@@ -3,7 +3,8 @@
 
 #include "processing/material_templates.h"
 #include "processing/processing_driver.h"
-#include "processing_support.h"
+#include "support/scene_builder.h"
+#include "support/test_session.h"
 
 namespace meshmill::testing {
 namespace {
@@ -40,7 +41,7 @@ const std::string end_chunk = unhex("00 00000000 00000000");
 struct MatRun {
   TestSession t;
   std::string run(const std::vector<MaterialSpec>& materials, int check2 = 1, int check6 = 0) {
-    if (t.session.scene.fich.empty()) load_analysed_scene(t, mesh_scene({triangle("T", 0)}), 1);
+    if (t.session.scene.fich.empty()) load_analysed_scene(t, ase_scene({triangle("T", 0)}), 1);
     set_materials(t.session.scene, materials);
     t.session.window.Check2.value = check2;
     t.session.window.Check6.value = check6;
@@ -143,7 +144,7 @@ TEST(ProcessingMaterialFile, SpecialMaterialsFileGoesWhenEmptyAndStaysWithAnalys
   EXPECT_FALSE(empty.t.folder.exists("PIX16"));  // nothing went into it
 
   MatRun kept;
-  load_analysed_scene(kept.t, mesh_scene({triangle("T", 0)}), 1);
+  load_analysed_scene(kept.t, ase_scene({triangle("T", 0)}), 1);
   kept.t.session.scene.special_mats->write_line("Material 'A' (0) : analysis line");
   kept.run({{false, {{"A , a", "", ""}}}});
   EXPECT_EQ(kept.t.folder.read("special_materials.txt"), "Material 'A' (0) : analysis line\r\n");
@@ -151,7 +152,7 @@ TEST(ProcessingMaterialFile, SpecialMaterialsFileGoesWhenEmptyAndStaysWithAnalys
 
 TEST(ProcessingMaterialFile, AnExistingMaterialFileIsReplacedAfterAWarning) {
   MatRun run;
-  load_analysed_scene(run.t, mesh_scene({triangle("T", 0)}), 1);
+  load_analysed_scene(run.t, ase_scene({triangle("T", 0)}), 1);
   // Express mode derives the target from the input's name.
   run.t.folder.write("scene.mat", "old");
   run.t.session.scene.express = 1;
@@ -170,7 +171,7 @@ TEST(ProcessingMaterialFile, AnExistingMaterialFileIsReplacedAfterAWarning) {
   EXPECT_FALSE(run.t.session.quit_requested);
 
   MatRun quiet;
-  load_analysed_scene(quiet.t, mesh_scene({triangle("T", 0)}), 1);
+  load_analysed_scene(quiet.t, ase_scene({triangle("T", 0)}), 1);
   quiet.t.folder.write("out.mat", "old");
   quiet.t.session.window.Check4.value = 1;
   quiet.run({{false, {{"A , a", "", ""}}}});

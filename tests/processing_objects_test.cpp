@@ -4,8 +4,9 @@
 
 #include "format/asc_line_parser.h"
 #include "processing/processing_driver.h"
-#include "processing_support.h"
-#include "support/ase_builder.h"
+#include "support/scene_builder.h"
+#include "support/test_session.h"
+#include "support/scene_builder.h"
 
 namespace meshmill::testing {
 namespace {
@@ -19,9 +20,9 @@ const std::vector<MaterialSpec> one_material = {{false, {{"Mat , t.tga", "", ""}
 
 // Converts the meshes with the given flips and materials (no split, no
 // material file) and returns the .asc written.
-std::string convert(TestSession& t, const std::vector<MeshSpec>& meshes, Flags flags = {},
+std::string convert(TestSession& t, const std::vector<AseObject>& meshes, Flags flags = {},
                     const std::vector<MaterialSpec>& materials = {}) {
-  load_analysed_scene(t, mesh_scene(meshes), static_cast<std::int64_t>(meshes.size()));
+  load_analysed_scene(t, ase_scene(meshes), static_cast<std::int64_t>(meshes.size()));
   if (!materials.empty()) set_materials(t.session.scene, materials);
   WindowState& w = t.session.window;
   w.Check_all.value = 0;
@@ -70,41 +71,25 @@ TEST(ProcessingObjects, ProcessarSplitsVertexTexts) {
 
 TEST(ProcessingObjects, FaceAndVertexLinesOfTheWorkedExamples) {
   TestSession t;
-  MeshSpec mesh = triangle("Tri");
+  AseObject mesh = triangle("Tri");
   mesh.vertices[0] = {"-27.2500", "0.0000", "13.5000"};
   std::string asc = convert(t, {mesh});
-  // Unmapped (no material list): indices come from the face line.
-  EXPECT_EQ(asc,
-            "Named object: \"Tri\"\r\n"
-            "Tri-mesh, Vertices: 3     Faces: 1\r\n"
-            "Mapped\r\n"
-            "Vertex list:\r\n"
-            "Vertex 0:  X:-27.2500     Y:0.0000     Z:13.5000\r\n"
-            "Vertex 1:  X:4     Y:5     Z:6\r\n"
-            "Vertex 2:  X:7     Y:8     Z:9\r\n"
-            "Face list:\r\n"
-            "Face 0: A:0 B:1 C:2 AB:1 BC:1 CA:0\r\n"
-            "\r\n");
+  // Unmapped (no material table): indices come from the face line.
+  expect_golden(asc, "processing/worked_example_unmapped.asc");
 
   TestSession m;
-  MeshSpec mapped = triangle("Map", 0);
+  AseObject mapped = triangle("Map", 0);
   mapped.vertices[2] = {"-27.2500", "0.0000", "13.5000"};
   mapped.tvertices[1] = {"0.2500", "-0.7500"};
   mapped.tfaces = {{1, 0, 2}};
   mapped.faces[0].smoothing = "1,2";
-  auto lines = crlf_lines(convert(m, {mapped}, {}, one_material));
-  ASSERT_EQ(lines.size(), 12u);
-  // Output vertex 1 takes its position from the corner that uses texture vertex 1 (A, vertex 0).
-  EXPECT_EQ(lines[4], "Vertex 0:  X:4     Y:5     Z:6     U:0.1     V:0.2");
-  EXPECT_EQ(lines[5], "Vertex 1:  X:1     Y:2     Z:3     U:0.2500     V:-0.7500");
-  EXPECT_EQ(lines[6], "Vertex 2:  X:-27.2500     Y:0.0000     Z:13.5000     U:0.5     V:0.6");
-  EXPECT_EQ(lines[8], "Face 0: A:1 B:0 C:2 AB:1 BC:1 CA:0");
-  EXPECT_EQ(lines[9], "Material:\"Mat\"");
-  EXPECT_EQ(lines[10], "Smoothing: 1,2");
+  // Output vertex 1 takes its position from the corner that uses texture vertex 1
+  // (A, vertex 0); material and smoothing lines follow the face line.
+  expect_golden(convert(m, {mapped}, {}, one_material), "processing/worked_example_mapped.asc");
 }
 
 TEST(ProcessingObjects, AxisAndTextureFlipsToggleSignsAsText) {
-  MeshSpec mesh = triangle("M", 0);
+  AseObject mesh = triangle("M", 0);
   mesh.vertices[0] = {"1.0", "-2.5", "3.0"};
   mesh.tvertices[0] = {"0.5", "0.25"};
   mesh.tvertices[1] = {"0.5", "-0.75"};
@@ -121,7 +106,7 @@ TEST(ProcessingObjects, AxisAndTextureFlipsToggleSignsAsText) {
 
   // Unmapped: the axis flip drops nothing it had, and the texture flip changes nothing.
   TestSession u;
-  MeshSpec plain = triangle("U");
+  AseObject plain = triangle("U");
   plain.vertices[0] = {"1.0", "2.5", "0.0"};
   plain.vertices.push_back({"5", "5", "5"});  // no face uses it: the default text, flipped
   auto lines = crlf_lines(convert(u, {plain}, {true, true}));
@@ -131,7 +116,7 @@ TEST(ProcessingObjects, AxisAndTextureFlipsToggleSignsAsText) {
 
 TEST(ProcessingObjects, FlipsReadFieldsWithBlanksAsTheVertexTextSplits) {
   // A field holding a blank ends at the blank when the vertex text is split again.
-  MeshSpec mesh = triangle("M", 0);
+  AseObject mesh = triangle("M", 0);
   mesh.vertices[0] = {"1 5", "-2", "3"};
   mesh.tvertices[0] = {"0.5", "0.2 5"};
   TestSession t;
@@ -144,19 +129,19 @@ TEST(ProcessingObjects, FlipsReadFieldsWithBlanksAsTheVertexTextSplits) {
 }
 
 TEST(ProcessingObjects, MaterialIdsPickSlotsAndEmptySlotsGetNoLines) {
-  MeshSpec multi = triangle("Multi", 0);
+  AseObject multi = triangle("Multi", 0);
   multi.faces = {{0, 1, 2, 1, 1, 0, "1", 0},
                  {0, 1, 2, 1, 1, 0, "2", 4},
                  {0, 1, 2, 1, 1, 0, "3", 2},
                  {0, 1, 2, 1, 1, 0, "", 3}};
   multi.tfaces.assign(4, {0, 1, 2});
-  MeshSpec single = triangle("Single", 1);
+  AseObject single = triangle("Single", 1);
   single.faces[0].material_id = 7;  // a single material ignores the id
-  MeshSpec unknown = triangle("Unknown", 2);
-  MeshSpec plain = triangle("Plain", 3);
+  AseObject unknown = triangle("Unknown", 2);
+  AseObject plain = triangle("Plain", 3);
 
   TestSession t;
-  load_analysed_scene(t, mesh_scene({multi, single, unknown, plain}), 4);
+  load_analysed_scene(t, ase_scene({multi, single, unknown, plain}), 4);
   set_materials(t.session.scene, {{true,
                                    {{"A , a.tga", "", ""},
                                     {"[{empty material}] , [{empty material}]", "", ""},
@@ -167,47 +152,24 @@ TEST(ProcessingObjects, MaterialIdsPickSlotsAndEmptySlotsGetNoLines) {
                                   {false, {{"[{empty material}] , [{empty material}]", "", ""}}}});
   t.session.window.Check_all.value = 0;
   start_process(t.session);
-  std::string asc = t.folder.read("out.asc");
 
-  // Ids 0 and 4 (4 wraps to 0 of four slots) name A; 2 is an empty slot; 3 names D.
-  EXPECT_NE(asc.find("Face list:\r\n"
-                     "Face 0: A:0 B:1 C:2 AB:1 BC:1 CA:0\r\nMaterial:\"A\"\r\nSmoothing: 1\r\n"
-                     "Face 1: A:0 B:1 C:2 AB:1 BC:1 CA:0\r\nMaterial:\"A\"\r\nSmoothing: 2\r\n"
-                     "Face 2: A:0 B:1 C:2 AB:1 BC:1 CA:0\r\n"
-                     "Face 3: A:0 B:1 C:2 AB:1 BC:1 CA:0\r\nMaterial:\"D\"\r\nSmoothing: 0\r\n"
-                     "\r\n"),
-            std::string::npos);
-  EXPECT_NE(asc.find("Face 0: A:0 B:1 C:2 AB:1 BC:1 CA:0\r\nMaterial:\"S\"\r\nSmoothing: 1\r\n"),
-            std::string::npos);
-  // A slot the analysis left empty keeps the object mapped (U and V written) without
-  // material lines; the whole empty entry makes it unmapped.
-  EXPECT_NE(asc.find("Named object: \"Unknown\"\r\nTri-mesh, Vertices: 3     Faces: 1\r\nMapped\r\n"
-                     "Vertex list:\r\nVertex 0:  X:1     Y:2     Z:3     U:0.1     V:0.2\r\n"),
-            std::string::npos);
-  EXPECT_NE(asc.find("Vertex 2:  X:7     Y:8     Z:9     U:0.5     V:0.6\r\nFace list:\r\n"
-                     "Face 0: A:0 B:1 C:2 AB:1 BC:1 CA:0\r\n\r\nNamed object: \"Plain\""),
-            std::string::npos);
-  EXPECT_NE(asc.find("Named object: \"Plain\"\r\nTri-mesh, Vertices: 3     Faces: 1\r\nMapped\r\n"
-                     "Vertex list:\r\nVertex 0:  X:1     Y:2     Z:3\r\n"),
-            std::string::npos);
+  // Ids 0 and 4 (4 wraps to 0 of four slots) name A; 2 is an empty slot; 3 names D;
+  // a single material ignores the id. A slot the analysis left empty keeps the
+  // object mapped (U and V written) without material lines; the whole empty
+  // entry makes it unmapped.
+  expect_golden(t.folder.read("out.asc"), "processing/material_ids.asc");
   EXPECT_EQ(t.session.scene.valid_objects, 4);
 }
 
 TEST(ProcessingObjects, TheFilterComparesWholeNames) {
-  const std::vector<MeshSpec> meshes = {triangle("Box01"), triangle("Box02"), triangle("box01"),
+  const std::vector<AseObject> meshes = {triangle("Box01"), triangle("Box02"), triangle("box01"),
                                         triangle("Caf\xE9")};
   auto written = [&](const std::string& typed) {
     TestSession t;
-    load_analysed_scene(t, mesh_scene(meshes), 4);
+    load_analysed_scene(t, ase_scene(meshes), 4);
     t.session.window.Text3.text = typed;
     start_process(t.session);
-    std::string asc = t.folder.read("out.asc");
-    std::string names;
-    for (std::size_t at = asc.find("Named object: \""); at != std::string::npos;
-         at = asc.find("Named object: \"", at + 1)) {
-      names += asc.substr(at + 15, asc.find('"', at + 15) - at - 15) + ";";
-    }
-    return names;
+    return asc_names(t.folder.read("out.asc"));
   };
   EXPECT_EQ(written(""), "Box01;Box02;box01;Caf\xE9;");
   EXPECT_EQ(written("Box01,Box02"), "Box01;Box02;");
@@ -217,29 +179,29 @@ TEST(ProcessingObjects, TheFilterComparesWholeNames) {
 }
 
 TEST(ProcessingObjects, BrokenObjectsAreLeftOutAndNamed) {
-  MeshSpec bad_vertex = triangle("BadVertex");
+  AseObject bad_vertex = triangle("BadVertex");
   bad_vertex.faces[0].c = 3;
-  MeshSpec negative = triangle("Negative");
+  AseObject negative = triangle("Negative");
   negative.faces[0].a = -1;
-  MeshSpec bad_texture = triangle("BadTexture", 0);
+  AseObject bad_texture = triangle("BadTexture", 0);
   bad_texture.tfaces[0] = {0, 1, 5};
-  MeshSpec bad_ref = triangle("BadRef", 2);
-  MeshSpec counts = triangle("Counts", 0);
+  AseObject bad_ref = triangle("BadRef", 2);
+  AseObject counts = triangle("Counts", 0);
   counts.tfaces.push_back({0, 1, 2});
-  MeshSpec no_texture_faces = triangle("NoTFaces", 0);
+  AseObject no_texture_faces = triangle("NoTFaces", 0);
   no_texture_faces.tfaces.clear();
-  MeshSpec good = triangle("Good", 0);
+  AseObject good = triangle("Good", 0);
   // An unmapped object does not use its texture faces.
-  MeshSpec unmapped = triangle("Unmapped", 1);
+  AseObject unmapped = triangle("Unmapped", 1);
   unmapped.tfaces[0] = {7, 8, 9};
 
-  std::string ase = mesh_scene(
+  std::string ase = ase_scene(
       {bad_vertex, negative, bad_texture, bad_ref, counts, no_texture_faces, good, unmapped});
   // A face line without its "CA:" marker.
-  ase += mesh_object(triangle("Malformed", 0));
+  ase += ase_object(triangle("Malformed", 0));
   ase.replace(ase.rfind("CA:"), 3, "XX:");
   // A last object cut off by the end of the file.
-  std::string cut = mesh_object(triangle("Cut", 0));
+  std::string cut = ase_object(triangle("Cut", 0));
   ase += cut.substr(0, cut.find("*MESH_TFACELIST"));
 
   TestSession t;
@@ -283,9 +245,9 @@ TEST(ProcessingObjects, BrokenObjectsAreLeftOutAndNamed) {
 }
 
 TEST(ProcessingObjects, AnObjectWithoutItsLastLinesDoesNotSwallowTheNext) {
-  std::string first = mesh_object(triangle("First"));
+  std::string first = ase_object(triangle("First"));
   first = first.substr(0, first.find("\t*PROP_MOTIONBLUR"));  // the object ends after its mesh
-  std::string ase = mesh_scene({}) + first + mesh_object(triangle("Second"));
+  std::string ase = ase_scene({}) + first + ase_object(triangle("Second"));
   TestSession t;
   load_analysed_scene(t, ase, 2);
   start_process(t.session);
@@ -296,16 +258,16 @@ TEST(ProcessingObjects, AnObjectWithoutItsLastLinesDoesNotSwallowTheNext) {
 }
 
 TEST(ProcessingObjects, ObjectsTheAnalysisReportedArePassedOverSilently) {
-  MeshSpec no_faces = triangle("NoFaces");
+  AseObject no_faces = triangle("NoFaces");
   no_faces.faces.clear();
   no_faces.tfaces.clear();
-  MeshSpec no_vertices = triangle("NoVertices");
+  AseObject no_vertices = triangle("NoVertices");
   no_vertices.vertices.clear();
-  MeshSpec no_tvertices = triangle("NoTVertices");
+  AseObject no_tvertices = triangle("NoTVertices");
   no_tvertices.tvertices.clear();
-  std::string ase = mesh_scene({no_faces, no_vertices, no_tvertices, triangle("Kept")});
+  std::string ase = ase_scene({no_faces, no_vertices, no_tvertices, triangle("Kept")});
   // More than 65535 faces: only the count line matters, the object is passed over before its lists.
-  std::string big = mesh_object(triangle("Big"));
+  std::string big = ase_object(triangle("Big"));
   big.replace(big.find("*MESH_NUMFACES 1"), 16, "*MESH_NUMFACES 65536");
   ase += big;
 

@@ -2,43 +2,26 @@
 // reviewed by hand (tests/data/processing).
 #include <gtest/gtest.h>
 
-#include "app/scene_commands.h"
 #include "platform/paths.h"
 #include "processing/processing_driver.h"
-#include "processing_support.h"
+#include "support/messages.h"
+#include "support/test_session.h"
 
 namespace meshmill::testing {
 namespace {
 
 const std::string data = std::string(MESHMILL_TEST_DATA) + "/processing/";
 
-// The material table the analysis builds for level.ase.
-void set_level_materials(SceneState& scene) {
-  set_materials(scene,
-                {
-                    {false, {{"Road , C:\\maps\\road.tga", "0.5000\t0.2500\t1.0000", ""}}},
-                    {true,
-                     {{"Grass , grass", "", ""},
-                      {"(Extra material_1) , (Extra_mat_1)", "0.1000\t0.2000\t0.3000", "0.5000"},
-                      {"Glass , glass", "", "0.4000"},
-                      {"", "", ""}}},
-                    {false, {{"[{empty material}] , [{empty material}]", "", ""}}},
-                });
-}
-
 TEST(ProcessingScene, LevelIsConvertedByteForByte) {
   TestSession t;
-  t.fs->create_folder(t.folder.file("TIFFRGB"));
-  std::string input = t.folder.write("level.ase", read_file(data + "level.ase"));
+  t.fs.create_folder(t.folder.file("TIFFRGB"), nullptr);
   t.prompt.answers = {answer::no};  // not right away
-  analyze_scene(t.session, input);
+  analyze(t.session, t.folder.write("level.ase", read_file(data + "level.ase")));
   ASSERT_EQ(t.session.scene.file_loaded, 1);
-  // Until the material pass fills the table itself, the table it builds for level.ase.
-  if (t.session.scene.project_mapped == 0) set_level_materials(t.session.scene);
   t.prompt.messages.clear();
   t.session.scene.fich_dest = t.folder.file("out.asc");
   t.session.scene.pix16_dest = t.folder.file("PIX16");
-  t.fs->create_folder(t.session.scene.pix16_dest);
+  t.fs.create_folder(t.session.scene.pix16_dest, nullptr);
   t.session.window.Text_savefile.text = t.session.scene.fich_dest;
 
   start_process(t.session);
@@ -62,13 +45,7 @@ TEST(ProcessingScene, LevelIsConvertedByteForByte) {
             (std::vector<std::string>{t.folder.file("out.asc"),
                                       join_path(t.folder.file("PIX16"), "(Extra_mat_1).pix"),
                                       t.folder.file("out.mat")}));
-  ASSERT_EQ(t.prompt.messages.size(), 1u);
-  EXPECT_EQ(t.prompt.messages[0],
-            (ScriptedPrompt::Message{
-                "Finished exporting of the imported 3d scene file ! Finished exporting of the "
-                "imported 3d scene file ! DON'T forget to optimize the object in plaything2 !! "
-                "Do you want the program to close itself immediatly ?",
-                4, "Finished"}));
+  EXPECT_EQ(t.prompt.messages, Messages{finished_question});
   EXPECT_FALSE(t.session.quit_requested);
   EXPECT_EQ(t.session.window.pointer, MousePointer::normal);
   EXPECT_FALSE(t.session.window.Process_bar.visible);

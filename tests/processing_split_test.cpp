@@ -3,25 +3,11 @@
 
 #include "processing/processing_driver.h"
 #include "state/split_names.h"
-#include "processing_support.h"
+#include "support/scene_builder.h"
+#include "support/test_session.h"
 
 namespace meshmill::testing {
 namespace {
-
-std::vector<MeshSpec> triangles(int count) {
-  std::vector<MeshSpec> meshes;
-  for (int i = 0; i < count; ++i) meshes.push_back(triangle("Obj" + std::to_string(i)));
-  return meshes;
-}
-
-std::size_t objects_in(const std::string& asc) {
-  std::size_t count = 0;
-  for (std::size_t at = asc.find("Named object:"); at != std::string::npos;
-       at = asc.find("Named object:", at + 1)) {
-    ++count;
-  }
-  return count;
-}
 
 TEST(ProcessingSplit, SplitFilesAreNumberedWithoutLeadingZerosOfTheirOwn) {
   auto names = split_file_names("/out/scene.asc", 12);
@@ -35,10 +21,10 @@ TEST(ProcessingSplit, SplitFilesAreNumberedWithoutLeadingZerosOfTheirOwn) {
 TEST(ProcessingSplit, EveryFileTakes255ObjectsAndAllRequiredFilesAreCreated) {
   TestSession t;
   auto meshes = triangles(600);
-  MeshSpec broken = triangle("Broken");
+  AseObject broken = triangle("Broken");
   broken.faces[0].a = 9;
   meshes.insert(meshes.begin() + 100, broken);  // left out: it doesn't move the switch
-  load_analysed_scene(t, mesh_scene(meshes), 601);
+  load_analysed_scene(t, ase_scene(meshes), 601);
   t.session.window.Text3.text = "";
   start_process(t.session);
 
@@ -54,7 +40,7 @@ TEST(ProcessingSplit, EveryFileTakes255ObjectsAndAllRequiredFilesAreCreated) {
   EXPECT_EQ(t.session.scene.curr_splitasc, 3);
   // The split count comes from all objects: a trailing file may stay empty.
   TestSession few;
-  load_analysed_scene(few, mesh_scene(triangles(2)), 2);
+  load_analysed_scene(few, ase_scene(triangles(2)), 2);
   few.session.scene.scene_stats[3] = 12;
   start_process(few.session);
   EXPECT_TRUE(few.folder.exists("out_010.asc"));
@@ -64,7 +50,7 @@ TEST(ProcessingSplit, EveryFileTakes255ObjectsAndAllRequiredFilesAreCreated) {
 
 TEST(ProcessingSplit, WithoutTheSplitEveryObjectGoesIntoTheTargetAfterAWarning) {
   TestSession t;
-  load_analysed_scene(t, mesh_scene(triangles(300)), 300);
+  load_analysed_scene(t, ase_scene(triangles(300)), 300);
   t.session.window.Check_all.value = 0;
   start_process(t.session);
   EXPECT_EQ(objects_in(t.folder.read("out.asc")), 300u);
@@ -79,7 +65,7 @@ TEST(ProcessingSplit, WithoutTheSplitEveryObjectGoesIntoTheTargetAfterAWarning) 
 
   // The split box alone splits too.
   TestSession s;
-  load_analysed_scene(s, mesh_scene(triangles(300)), 300);
+  load_analysed_scene(s, ase_scene(triangles(300)), 300);
   s.session.window.Check_all.value = 0;
   s.session.window.Check_splitasc.value = 1;
   start_process(s.session);

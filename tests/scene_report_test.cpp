@@ -5,12 +5,11 @@
 
 #include "app/report_command.h"
 #include "processing/processing_driver.h"
-#include "processing_support.h"
 #include "report/report_page.h"
 #include "state/clear_statistics.h"
-#include "support/analysis_helpers.h"
-#include "support/asc_builder.h"
 #include "support/cli_run.h"
+#include "support/scene_builder.h"
+#include "support/test_session.h"
 
 namespace meshmill::testing {
 namespace {
@@ -34,8 +33,8 @@ void expect_records(const SceneRecords& records, const std::vector<Expected>& ex
   }
 }
 
-MeshSpec wedge() {
-  MeshSpec mesh = triangle("A", std::nullopt);
+AseObject wedge() {
+  AseObject mesh = triangle("A", std::nullopt);
   mesh.vertices = {{"0.0", "0.0", "0.0"}, {"10.0", "0.0", "0.0"}, {"10.0", "5.0", "2.0"}};
   return mesh;
 }
@@ -43,11 +42,11 @@ MeshSpec wedge() {
 TEST(SceneReport, AseRecordsFollowTheAnalysisThenTheProcessing) {
   TestSession t;
   t.session.record_objects = true;
-  MeshSpec empty = triangle("Empty");
+  AseObject empty = triangle("Empty");
   empty.faces.clear();  // the analysis skips it
-  MeshSpec broken = triangle("Broken");
+  AseObject broken = triangle("Broken");
   broken.faces[0].a = 9;  // only the processing finds the fault
-  std::string text = mesh_scene({wedge(), empty, broken, triangle("Other")});
+  std::string text = ase_scene({wedge(), empty, broken, triangle("Other")});
   analyse_text(t, text);
   const SceneRecords& records = t.session.scene.records;
   expect_records(records, {{"A", "valid", "scene.asc", false},
@@ -177,18 +176,20 @@ TEST(SceneReport, PageIsSelfContainedAndEscapesHostileNames) {
 TEST(SceneReport, CommandLineWritesThePageAndTheObjects) {
   TempFolder folder;
   std::filesystem::create_directories(folder.file("TIFFRGB"));
-  std::string scene = folder.write("scene.ase", mesh_scene({wedge()}));
+  std::string text = ase_scene({wedge()});
+  std::string scene = folder.write("scene.ase", text);
   std::string page = folder.file("map.html");
-  CliRun run = run_cli(folder, "analyze \"" + scene + "\" --json --report \"" + page + "\"");
+  CliRun run = run_cli("analyze \"" + scene + "\" --json --report \"" + page + "\"");
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("\"objects\":[{\"name\":\"A\",\"line\":5,\"status\":\"valid\",\"reason\":"
-                         "null,\"file\":\"scene.asc\",\"faces\":1,\"vertices\":3,\"bbox\":[0,0,0,"
-                         "10,5,2]}]"),
+  EXPECT_NE(run.out.find("\"objects\":[{\"name\":\"A\",\"line\":" +
+                         std::to_string(line_of(text, "*GEOMOBJECT")) +
+                         ",\"status\":\"valid\",\"reason\":null,\"file\":\"scene.asc\",\"faces\":1,"
+                         "\"vertices\":3,\"bbox\":[0,0,0,10,5,2]}]"),
             std::string::npos)
       << run.out;
   EXPECT_NE(folder.read("map.html").find("data-object=\"A\""), std::string::npos);
 
-  CliRun plain = run_cli(folder, "analyze \"" + scene + "\" --report");
+  CliRun plain = run_cli("analyze \"" + scene + "\" --report");
   EXPECT_EQ(plain.status, 2);
 }
 

@@ -3,6 +3,7 @@
 #include "app/start_up.h"
 #include "app/window_commands.h"
 #include "platform/paths.h"
+#include "platform/process.h"
 #include "state/options.h"
 #include "support/test_session.h"
 
@@ -54,6 +55,36 @@ TEST(Closing, SavesTheOptionsUnlessTheProcessingEndedTheProgram) {
   std::string saved = t.folder.read("meshmill_options.ini");
   EXPECT_NE(saved.find("Apply default diffuse color in every materials=1"), std::string::npos);
   EXPECT_NE(saved.find("Automatic shortening of texture filenames=0"), std::string::npos);
+}
+
+TEST(Closing, WaitsForARunningPass) {
+  testing::TestSession t;
+  start_up(t.session, "");
+  bool closed_during_pass = true;
+  run_command(t.session, [&](Session& s) {
+    s.command_running = true;
+    closed_during_pass = request_close(s);
+    EXPECT_FALSE(close_due(s));
+    s.command_running = false;
+  });
+  EXPECT_FALSE(closed_during_pass);
+  EXPECT_FALSE(t.folder.exists("meshmill_options.ini"));
+  EXPECT_TRUE(close_due(t.session));
+  EXPECT_TRUE(request_close(t.session));
+  EXPECT_TRUE(t.folder.exists("meshmill_options.ini"));
+}
+
+TEST(StartUp, TheCommandLineLosesTheProgramsName) {
+  const std::pair<const char*, const char*> lines[] = {
+      {"meshmill.exe C:\\My Tracks\\a.ase", "C:\\My Tracks\\a.ase"},
+      {"\"C:\\Program Files\\meshmill.exe\"  \"D:\\a b.ase\" ", "\"D:\\a b.ase\""},
+      {"\"C:\\meshmill.exe\"\"D:\\a.ase\"", "\"D:\\a.ase\""},
+      {"meshmill.exe\tD:\\a.ase", "D:\\a.ase"},
+      {"\"C:\\meshmill.exe\"", ""},
+      {"meshmill.exe   ", ""},
+      {"", ""},
+  };
+  for (const auto& [line, rest] : lines) EXPECT_EQ(command_line_after_program(line), rest) << line;
 }
 
 }  // namespace

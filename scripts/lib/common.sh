@@ -66,14 +66,26 @@ build_windows() {
 }
 
 # A headless, quiet wine with a private prefix under build-windows/, and one
-# persistent server for all the runs (stopped when the script exits).
+# persistent server for all the runs (stopped when the script exits). Wine's
+# null graphics driver gives the window and its message boxes real window
+# handles with no display at all. WINE_GRAPHICS=x11 keeps the display (for
+# screenshots, with DISPLAY set).
 start_wine() {
-  export WINEPREFIX="$REPO_ROOT/build-windows/wine-prefix"
+  export WINEPREFIX="${WINEPREFIX:-$REPO_ROOT/build-windows/wine-prefix}"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
-  unset DISPLAY WAYLAND_DISPLAY
+  local graphics=${WINE_GRAPHICS:-null}
+  [ "$graphics" = null ] && unset DISPLAY WAYLAND_DISPLAY
   mkdir -p "$WINEPREFIX"
   wineserver -p
   trap 'wineserver -k || true' EXIT
   wine wineboot -i >/dev/null 2>&1
+  local key='HKCU\Software\Wine\Drivers'
+  if ! wine reg query "$key" /v Graphics 2>/dev/null | grep -q "REG_SZ *$graphics"; then
+    wine reg add "$key" /v Graphics /d "$graphics" /f >/dev/null 2>&1
+    # The prefix's desktop started with the old driver: start afresh with the new one.
+    wineserver -k
+    wineserver -w
+    wineserver -p
+  fi
 }

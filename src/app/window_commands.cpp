@@ -1,8 +1,14 @@
 #include "app/window_commands.h"
 
+#include <utility>
+
+#include "app/error_log_command.h"
+#include "app/report_command.h"
 #include "app/scene_commands.h"
+#include "app/target_choice.h"
 #include "platform/ascii_case.h"
 #include "platform/paths.h"
+#include "processing/processing_driver.h"
 #include "state/clear_statistics.h"
 #include "state/options.h"
 #include "state/window_rules.h"
@@ -15,6 +21,23 @@ bool run_command(Session& session, const std::function<void(Session&)>& command)
   // The passes untick Check3 in places; its controls follow the box.
   apply_check3(session.window);
   return true;
+}
+
+bool click_button(Session& session, Button WindowState::*button) {
+  using Command = void (*)(Session&);
+  static constexpr std::pair<Button WindowState::*, Command> commands[] = {
+      // The button's analysis asks for its scene in the open dialog (no path).
+      {&WindowState::Analize_filename, [](Session& s) { analyze_scene(s, std::string()); }},
+      {&WindowState::Start_process, [](Session& s) { start_process(s); }},
+      {&WindowState::Target_filename, choose_target},
+      {&WindowState::Clear_statistics, clear_statistics},
+      {&WindowState::Open_error_log, open_error_log},
+      {&WindowState::Open_report, open_scene_report},
+  };
+  for (const auto& [member, command] : commands) {
+    if (member == button) return run_command(session, command);
+  }
+  return false;
 }
 
 void yield_to_window(Session& session, const std::function<void()>& run_events) {
@@ -56,6 +79,19 @@ bool is_scene_file(const std::string& path) {
 
 void close_window(Session& session) {
   if (!session.quit_requested) save_options(session);
+}
+
+bool request_close(Session& session) {
+  if (session.command_running) {
+    session.close_requested = true;
+    return false;
+  }
+  close_window(session);
+  return true;
+}
+
+bool close_due(const Session& session) {
+  return !session.command_running && (session.quit_requested || session.close_requested);
 }
 
 }  // namespace meshmill

@@ -15,6 +15,10 @@ namespace meshmill {
 // Runs one command to completion unless a pass is running.
 bool run_command(Session& session, const std::function<void(Session&)>& command);
 
+// A click on one of Form1's command buttons: runs the command behind it
+// (analysis, processing, target choice, statistics reset, error log).
+bool click_button(Session& session, Button WindowState::*button);
+
 // Runs the window's pending events from inside a pass (its yield), with the
 // session marked busy so that a click handled there starts no second command.
 // Passes that mark themselves busy for their whole run are welcome too.
@@ -37,5 +41,14 @@ bool is_scene_file(const std::string& path);
 // The window is about to close: saves the options, unless the processing
 // already ended the program having saved its own.
 void close_window(Session& session);
+
+// The user asks to close the window. While a pass runs the request is kept
+// (the pass owns the scene state) and the answer is false; otherwise the
+// options are saved and the window may close.
+bool request_close(Session& session);
+
+// After a command: the window should close now, because the processing ended
+// the program or the user asked to close while the pass ran.
+bool close_due(const Session& session);
 
 }  // namespace meshmill

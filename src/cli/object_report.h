@@ -10,7 +10,8 @@ namespace meshmill {
 
 // The help line of --report.
 inline constexpr const char* report_option_help =
-    "  --report FILE.html  also write the scene report: one HTML page with a map\n"
+    "  --report FILE.html\n"
+    "                     also write the scene report: one HTML page with a map\n"
     "                     of the scene (every object coloured by its .asc file,\n"
     "                     skipped ones in red), the objects, the materials and\n"
     "                     the messages\n";

@@ -13,17 +13,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
-#include <climits>
 
-#include "app/error_log_command.h"
-#include "app/report_command.h"
-#include "app/scene_commands.h"
+#include "app/progress_steps.h"
 #include "app/start_up.h"
-#include "app/target_choice.h"
 #include "app/window_commands.h"
 #include "platform/version.h"
-#include "processing/processing_driver.h"
-#include "state/clear_statistics.h"
 
 namespace meshmill::gui {
 
@@ -49,15 +43,10 @@ void show_check(QCheckBox* box, int value) {
   if (box->checkState() != state) box->setCheckState(state);
 }
 
-// QProgressBar counts in int: a longer range is scaled down. A range of one
-// value (a one-line file) is drawn as an empty bar rather than Qt's busy one.
 void show_bar(QProgressBar* bar, const ProgressBar& state) {
-  std::int64_t span = state.maximum - state.minimum;
-  std::int64_t scale = span / INT_MAX + 1;
-  int maximum = static_cast<int>(std::max<std::int64_t>(span / scale, 1));
-  int value = static_cast<int>((state.value - state.minimum) / scale);
-  if (bar->maximum() != maximum) bar->setRange(0, maximum);
-  if (bar->value() != value) bar->setValue(value);
+  BarSteps steps = bar_steps(state);
+  if (bar->maximum() != steps.maximum) bar->setRange(0, steps.maximum);
+  if (bar->value() != steps.value) bar->setValue(steps.value);
 }
 
 }  // namespace
@@ -124,27 +113,21 @@ void MainWindow::render() {
 
 void MainWindow::run(const std::function<void(Session&)>& command) {
   // Refused while a pass runs: it yields, so the window stays live.
-  bool ran = run_command(session_, command);
+  run_command(session_, command);
+  after_command();
+}
+
+void MainWindow::after_command() {
   render();
-  if (ran && (session_.quit_requested || close_pending_)) close();
+  if (close_due(session_)) close();
 }
 
 void MainWindow::connect_controls() {
-  using Command = void (*)(Session&);
-  const std::pair<Button WindowState::*, Command> commands[] = {
-      // The button's analysis asks for its scene in the open dialog (no path).
-      {&WindowState::Analize_filename, [](Session& s) { analyze_scene(s, std::string()); }},
-      {&WindowState::Start_process, [](Session& s) { start_process(s); }},
-      {&WindowState::Target_filename, choose_target},
-      {&WindowState::Clear_statistics, clear_statistics},
-      {&WindowState::Open_error_log, open_error_log},
-      {&WindowState::Open_report, open_scene_report},
-  };
   for (auto& [member, widget] : controls_.buttons) {
-    for (auto& [command_member, command] : commands) {
-      if (member != command_member) continue;
-      connect(widget, &QPushButton::clicked, this, [this, command = command] { run(command); });
-    }
+    connect(widget, &QPushButton::clicked, this, [this, member = member] {
+      click_button(session_, member);
+      after_command();
+    });
   }
   for (auto& [member, widget] : controls_.check_boxes) {
     connect(widget, &QCheckBox::clicked, this, [this, member = member](bool ticked) {
@@ -162,14 +145,12 @@ void MainWindow::connect_controls() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (session_.command_running) {
-    // The pass owns the scene state: the window closes when it ends.
-    close_pending_ = true;
+  // While a pass runs the window closes when it ends.
+  if (request_close(session_)) {
+    event->accept();
+  } else {
     event->ignore();
-    return;
   }
-  close_window(session_);
-  event->accept();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

@@ -31,13 +31,14 @@ class MainWindow : public QWidget {
 
  private:
   void run(const std::function<void(Session&)>& command);
+  // Brings the window up to date after a command and closes it when that is due.
+  void after_command();
   void connect_controls();
 
   QtEventPump pump_;
   RecordingPrompt prompt_;  // keeps the run's messages for the report
   Session session_;
   FormControls controls_;
-  bool close_pending_ = false;  // the user closed the window while a pass ran
 };
 
 }  // namespace meshmill::gui

@@ -1,5 +1,6 @@
 #include "platform/process.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -22,6 +23,21 @@
 
 namespace meshmill {
 
+std::string command_line_after_program(std::string_view command_line) {
+  constexpr std::string_view blanks = " \t";
+  std::size_t end = 0;
+  if (!command_line.empty() && command_line.front() == '"') {
+    end = command_line.find('"', 1);
+    end = end == std::string_view::npos ? command_line.size() : end + 1;
+  } else {
+    end = std::min(command_line.find_first_of(blanks), command_line.size());
+  }
+  std::string_view rest = command_line.substr(end);
+  std::size_t first = rest.find_first_not_of(blanks);
+  if (first == std::string_view::npos) return std::string();
+  return std::string(rest.substr(first, rest.find_last_not_of(blanks) - first + 1));
+}
+
 #ifdef _WIN32
 
 namespace {
@@ -42,6 +58,10 @@ std::vector<std::string> command_line_arguments(int, char**) {
     LocalFree(wide);
   }
   return arguments;
+}
+
+std::string command_line_text() {
+  return command_line_after_program(utf16_to_utf8(GetCommandLineW()));
 }
 
 void set_up_standard_streams() {

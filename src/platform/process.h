@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace meshmill {
@@ -11,6 +12,16 @@ namespace meshmill {
 // wide-character command line, since `argv` there holds the ANSI code page's
 // lossy version of names such as "Señal_de_tráfico.ase".
 std::vector<std::string> command_line_arguments(int argc, char** argv);
+
+// A whole command line without the program's name in front (quoted or not)
+// and without the blanks around the rest: the one text the window's start-up
+// reads its path from, quotes and all.
+std::string command_line_after_program(std::string_view command_line);
+
+#ifdef _WIN32
+// The running program's command line after its name, in UTF-8.
+std::string command_line_text();
+#endif
 
 // Makes standard output and error pass bytes through unchanged: on Windows
 // they would turn every "\n" into CR LF, and the console would show UTF-8 as

@@ -34,6 +34,7 @@ struct Session {
   // The passes keep a record of each object for a report; without one the
   // analysis costs what it always did.
   bool record_objects = false;
+  bool close_requested = false;  // the user closed the window while a pass ran
   // How the running command ended short: recorded where the user is told (a
   // cancelled input box, a file failure), read by the driver that returns it.
   // Each command starts it at `refused`, the end of every other early stop.

@@ -11,7 +11,8 @@
 #include "gui/main_window.h"
 #include "platform/version.h"
 #include "state/options.h"
-#include "support/ase_builder.h"
+#include "support/messages.h"
+#include "support/scene_builder.h"
 #include "support/scripted_prompt.h"
 #include "support/temp_folder.h"
 
@@ -57,27 +58,7 @@ struct Form {
 
 using Message = testing::ScriptedPrompt::Message;
 
-const std::string express_question =
-    "Do you want the 3dscene to be processed and converted to .asc right away after being "
-    "analyzed (sucessfully) into the final .asc files, USING THE SAME PATH AND FILENAME of the "
-    "input .ase file and the default processing settings?";
-const Message skipped_warning{
-    "Analyzing of 3d scene file finished, but certain objects will not be processed and were "
-    "skipped.",
-    16, "Warning"};
-
-// One object of three vertices and one face, as the ASC writer writes it.
-constexpr const char* small_asc =
-    "Named object: \"Box01\"\r\n"
-    "Tri-mesh, Vertices: 3     Faces: 1\r\n"
-    "Vertex list:\r\n"
-    "Vertex 0:  X:0.0     Y:0.0     Z:0.0\r\n"
-    "Vertex 1:  X:1.0     Y:0.0     Z:0.0\r\n"
-    "Vertex 2:  X:0.0     Y:1.0     Z:0.0\r\n"
-    "Face list:\r\n"
-    "Face 0:    A:0 B:1 C:2 AB:1 BC:1 CA:1\r\n"
-    "Smoothing:  1\r\n"
-    "\r\n";
+const Message skipped_warning{testing::skipped_text, 16, "Warning"};
 
 // An options file holding the keys of Check1, Check2 and Check3 only.
 std::string options_with_keys_1_to_3(char check1, char check2, char check3) {
@@ -179,7 +160,7 @@ void WindowTest::start_up_analyses_the_command_line_path() {
   std::string scene = form.sample("my tracks");
   form.window.start(scene);
   QVERIFY(form.prompt.open_requests.empty());
-  QCOMPARE(form.prompt.messages.front(), (Message{express_question, 4, "Question"}));
+  QCOMPARE(form.prompt.messages.front(), (Message{testing::express_question, 4, "Question"}));
   QVERIFY(form.said(skipped_warning.text));
   QCOMPARE(form.text("Text_loadfile"), QString::fromStdString(scene));
   QCOMPARE(form.text("Text_total_objects"), QString("7"));
@@ -289,7 +270,7 @@ void WindowTest::analyse_then_process_through_the_buttons() {
   QCOMPARE(form.prompt.open_requests.size(), size_t(1));
   QCOMPARE(form.prompt.open_requests[0].title,
            std::string("Please choose the 3d scene file you want to import in Plaything2..."));
-  QCOMPARE(form.prompt.messages.front(), (Message{express_question, 4, "Question"}));
+  QCOMPARE(form.prompt.messages.front(), (Message{testing::express_question, 4, "Question"}));
   QCOMPARE(form.prompt.messages.back(), skipped_warning);
   QCOMPARE(form.text("Text_valid_objects"), QString("6"));
 
@@ -320,7 +301,7 @@ void WindowTest::analyse_then_process_through_the_buttons() {
 
 void WindowTest::check_all_after_an_asc_input() {
   Form form;
-  form.window.start(form.folder.write("level.asc", small_asc));
+  form.window.start(form.folder.write("level.asc", testing::one_triangle_asc));
   QCOMPARE(form.text("Text_total_objects"), QString("1"));
   form.click("Check_all");
   QVERIFY(form.check("Check_splitasc")->isEnabled());

@@ -12,7 +12,9 @@
 
 namespace meshmill::testing {
 
-CliRun run_cli(const TempFolder& folder, const std::string& args) {
+CliRun run_cli(const std::string& args) {
+  // Caught outside the scene's folder, whose changes the tests look at.
+  const TempFolder folder;
   const std::string out = folder.file("out.txt");
   const std::string err = folder.file("err.txt");
 #ifdef _WIN32

@@ -13,9 +13,8 @@ struct CliRun {
 };
 
 // Runs the built meshmill-cli through the system's shell with `args` (paths in
-// double quotes, UTF-8), standard input empty; its output is caught in files
-// of `folder`.
-CliRun run_cli(const TempFolder& folder, const std::string& args);
+// double quotes, UTF-8), standard input empty.
+CliRun run_cli(const std::string& args);
 
 // A path as JSON writes it: Windows' backslashes are escaped.
 std::string json_path(const std::string& path);

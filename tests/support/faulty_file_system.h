@@ -21,6 +21,7 @@ class FaultyFileSystem : public ForwardingFileSystem {
   bool fail_open = false;
   long fail_read_after = -1;  // bytes served before reads fail; -1 never
   std::string fail_create;    // file name whose creation fails
+  std::string fail_create_in;  // folder in which no file can be created
   std::string fail_write;     // file name whose writes fail after fail_write_after bytes
   long fail_write_after = 0;
   bool fail_copy = false;
@@ -41,7 +42,7 @@ class FaultyFileSystem : public ForwardingFileSystem {
   }
   std::unique_ptr<OutputFile> create(const std::string& path, CreateMode mode,
                                      std::string* why) override {
-    if (named(path, fail_create)) {
+    if (named(path, fail_create) || parent_folder(path) == fail_create_in) {
       if (why) *why = reason;
       return nullptr;
     }
@@ -127,7 +128,7 @@ class FaultyFileSystem : public ForwardingFileSystem {
       }
       std::ptrdiff_t got =
           inner_->read(buffer, std::min(size, static_cast<std::size_t>(budget_)));
-      if (got > 0) budget_ -= got;
+      if (got > 0) budget_ -= static_cast<long>(got);
       return got;
     }
     const std::string& error() const override { return error_; }

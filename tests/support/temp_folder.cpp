@@ -42,8 +42,7 @@ std::string TempFolder::file(const std::string& name) const {
 
 std::string TempFolder::write(const std::string& name, const std::string& bytes) const {
   std::string path = file(name);
-  std::ofstream out(disk_path(path), std::ios::binary);
-  out << bytes;
+  write_file(path, bytes);
   return path;
 }
 
@@ -53,6 +52,11 @@ std::string TempFolder::read(const std::string& name) const {
 
 bool TempFolder::exists(const std::string& name) const {
   return stdfs::exists(disk_path(file(name)));
+}
+
+void write_file(const std::string& path, const std::string& bytes) {
+  std::ofstream out(disk_path(path), std::ios::binary);
+  out << bytes;
 }
 
 std::string read_file(const std::string& path) {

@@ -29,5 +29,6 @@ class TempFolder {
 
 // The bytes of any file ("" when missing).
 std::string read_file(const std::string& path);
+void write_file(const std::string& path, const std::string& bytes);
 
 }  // namespace meshmill::testing
