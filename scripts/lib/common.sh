@@ -88,4 +88,8 @@ start_wine() {
     wineserver -w
     wineserver -p
   fi
+  # One program first, alone: it starts the prefix's desktop process. Two
+  # programs starting at once in a fresh prefix (ctest -j2) can both wait for
+  # it and never come up.
+  wine cmd /c exit >/dev/null 2>&1
 }
