@@ -21,11 +21,7 @@ TEST(AnalysisObjects, SkipsEachFaultWithItsLogLineAndGoesOn) {
   // One line for each skipped object, at its count line.
   expect_golden(t.folder.read("error_log.txt"), "analysis/skipped_objects.error_log.txt");
   const WindowState& window = t.session.window;
-  EXPECT_EQ(window.Text_total_objects.text, "7");
-  EXPECT_EQ(window.Text_valid_objects.text, "2");
-  EXPECT_EQ(window.Text_ascsplit.text, "1");
-  EXPECT_EQ(window.Text_faces.text, "65547");
-  EXPECT_EQ(window.Text_vertices.text, "11");
+  EXPECT_EQ(statistics(window), (Statistics{"7", "2", "1", "65547", "11"}));
   EXPECT_EQ(window.Text_comments.text,
             "Objects with problems found and skipped, check error log for more details when "
             "analyzing is finished.");
@@ -49,7 +45,8 @@ TEST(AnalysisObjects, SkipsEachFaultWithItsLogLineAndGoesOn) {
 
 TEST(AnalysisObjects, SplitCountFollowsTheObjectCount) {
   for (auto [objects, files] : {std::pair{255, "1"}, {256, "2"}, {510, "3"}, {511, "3"}}) {
-    std::vector<AseObject> scene(static_cast<std::size_t>(objects), AseObject{"Tri", "3", "1", "3", "1"});
+    std::vector<AseObject> scene(static_cast<std::size_t>(objects),
+                                 AseObject{"Tri", "3", "1", "3", "1"});
     TestSession t;
     analyse_text(t, ase_scene(scene));
     EXPECT_EQ(t.session.window.Text_total_objects.text, std::to_string(objects));
@@ -84,11 +81,7 @@ TEST(AnalysisObjects, SampleTrack) {
   // Analysed in a copy, so the side files don't land in the source tree.
   TestSession t;
   analyze(t.session, copy_examples(t.folder));
-  EXPECT_EQ(t.session.window.Text_total_objects.text, "7");
-  EXPECT_EQ(t.session.window.Text_valid_objects.text, "6");
-  EXPECT_EQ(t.session.window.Text_ascsplit.text, "1");
-  EXPECT_EQ(t.session.window.Text_faces.text, "52");
-  EXPECT_EQ(t.session.window.Text_vertices.text, "40");
+  EXPECT_EQ(statistics(t.session.window), (Statistics{"7", "6", "1", "52", "40"}));
   std::vector<std::string> log = log_lines(t);
   EXPECT_NE(std::find(log.begin(), log.end(),
                       "Error in line 685 (object 'Lamp_post') : the line indicating the number of "

@@ -39,11 +39,7 @@ TEST(AscInputAnalysis, CleanFileWithEveryKindOfObject) {
 
   const WindowState& window = t.session.window;
   EXPECT_EQ(t.prompt.messages, (Messages{{choose_target_text, 64, "Finished"}}));
-  EXPECT_EQ(window.Text_total_objects.text, "5");
-  EXPECT_EQ(window.Text_valid_objects.text, "5");
-  EXPECT_EQ(window.Text_ascsplit.text, "1");
-  EXPECT_EQ(window.Text_faces.text, "10");
-  EXPECT_EQ(window.Text_vertices.text, "22");
+  EXPECT_EQ(statistics(window), (Statistics{"5", "5", "1", "10", "22"}));
   EXPECT_EQ(window.Check3.value, 0);
   EXPECT_TRUE(window.Target_filename.enabled);
   EXPECT_TRUE(window.Clear_statistics.enabled);

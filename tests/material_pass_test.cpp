@@ -36,8 +36,8 @@ std::string table(const SceneState& scene) {
   std::string out;
   for (std::size_t m = 0; m < scene.mat_names.rows(); ++m) {
     for (std::size_t s = 0; s < scene.mat_names.columns(); ++s) {
-      out += std::to_string(m) + "," + std::to_string(s) + ": " + scene.mat_names.at(m, s) +
-             " | " + scene.mat_colors.at(m, s) + " | " + scene.mat_opacity.at(m, s) + "\n";
+      out += std::to_string(m) + "," + std::to_string(s) + ": " + scene.mat_names.at(m, s) + " | " +
+             scene.mat_colors.at(m, s) + " | " + scene.mat_opacity.at(m, s) + "\n";
     }
   }
   return out;
@@ -53,7 +53,8 @@ const Message invalid_file{"This .ase file is invalid, make sure you don't edit 
 
 // Eight materials: one of each branch of the scan.
 // Eight materials: one of each branch of the scan.
-const std::string every_branch = read_file(std::string(MESHMILL_TEST_DATA) + "/materials/every_branch.txt");
+const std::string every_branch =
+    read_file(std::string(MESHMILL_TEST_DATA) + "/materials/every_branch.txt");
 
 TEST(MaterialScan, FillsOneSlotPerMaterialAndSubMaterial) {
   MaterialScene t(scene_with_materials(8, every_branch));
@@ -123,7 +124,8 @@ TEST(MaterialScan, NoMaterialsLeavesTheTableAlone) {
 TEST(MaterialScan, SkipsSubMaterialsPastTheirCount) {
   // Two sub-material blocks under a count of 1: the second is passed over
   // and the next material is read in step. The list ends on the first object.
-  MaterialScene t(read_file(std::string(MESHMILL_TEST_DATA) + "/materials/sub_materials_past_their_count.ase"));
+  MaterialScene t(
+      read_file(std::string(MESHMILL_TEST_DATA) + "/materials/sub_materials_past_their_count.ase"));
   ASSERT_EQ(t.analyse(), PassOutcome::completed);
   EXPECT_TRUE(t.prompt.messages.empty());
   EXPECT_EQ(t.name(0), "(Extra material_1) , [{empty material}]");
@@ -192,52 +194,21 @@ TEST(MaterialScan, ReportsAnUnreadableScene) {
 const std::string mark = "\xAB";
 const std::string mark_on_disk = "\u00AB";
 
-// A top-level GTA material whose map uses `bitmap`.
-std::string gta_material(int m, const std::string& bitmap) {
-  std::string number = std::to_string(m);
-  return "\t*MATERIAL " + number +
-         " {\n"
-         "\t\t*MATERIAL_NAME \"Material #" +
-         number +
-         "\"\n"
-         "\t\t*MATERIAL_CLASS \"GTA Material\"\n"
-         "\t\t*MATERIAL_AMBIENT 1.0000\t1.0000\t1.0000\n"
-         "\t\t*MATERIAL_DIFFUSE 1.0000\t1.0000\t1.0000\n"
-         "\t\t*MATERIAL_TRANSPARENCY 0.0000\n"
-         "\t\t*MATERIAL_WIRESIZE 1.0000\n"
-         "\t\t*MAP_DIFFUSE {\n"
-         "\t\t\t*MAP_NAME \"map" +
-         number +
-         "\"\n"
-         "\t\t\t*MAP_CLASS \"Bitmap\"\n"
-         "\t\t\t*BITMAP \"" +
-         bitmap +
-         "\"\n"
-         "\t\t\t*MAP_TYPE Screen\n"
-         "\t\t}\n"
-         "\t}\n";
+// Material `m` from a template of tests/data/materials/ whose map uses `bitmap`.
+std::string material_from(const char* name, int m, const std::string& bitmap) {
+  std::string text = read_file(std::string(MESHMILL_TEST_DATA) + "/materials/" + name + ".txt");
+  for (std::size_t at; (at = text.find("@M@")) != std::string::npos;) {
+    text.replace(at, 3, std::to_string(m));
+  }
+  return text.replace(text.find("@BITMAP@"), 8, bitmap);
 }
 
-// A multi/sub-object material whose one GTA sub-material uses `bitmap`.
+// A top-level GTA material, and a multi/sub-object material with one GTA sub-material.
+std::string gta_material(int m, const std::string& bitmap) {
+  return material_from("gta_material", m, bitmap);
+}
 std::string multi_with_gta(int m, const std::string& bitmap) {
-  return "\t*MATERIAL " + std::to_string(m) +
-         " {\n"
-         "\t\t*MATERIAL_NAME \"Multi\"\n"
-         "\t\t*MATERIAL_CLASS \"Multi/Sub-Object\"\n"
-         "\t\t*MATERIAL_WIRESIZE 1.0000\n"
-         "\t\t*NUMSUBMTLS 1\n"
-         "\t\t*SUBMATERIAL 0 {\n"
-         "\t\t\t*MATERIAL_NAME \"Sub\"\n"
-         "\t\t\t*MATERIAL_CLASS \"GTA Material\"\n"
-         "\t\t\t*MATERIAL_WIRESIZE 1.0000\n"
-         "\t\t\t*MAP_DIFFUSE {\n"
-         "\t\t\t\t*MAP_NAME \"submap\"\n"
-         "\t\t\t\t*BITMAP \"" +
-         bitmap +
-         "\"\n"
-         "\t\t\t}\n"
-         "\t\t}\n"
-         "\t}\n";
+  return material_from("multi_with_gta", m, bitmap);
 }
 
 const Message backup_warning{
@@ -387,8 +358,8 @@ TEST(TextureNames, AsksUntilTheTypedNameIsAcceptable) {
       "to represent empty materials.",
       16, "Error"};
   // A top-level material tests the existing file first, a sub-material the marker.
-  EXPECT_EQ(t.prompt.messages, (Messages{backup_warning, taken, outside, outside,
-                                                     too_long, taken, reserved}));
+  EXPECT_EQ(t.prompt.messages,
+            (Messages{backup_warning, taken, outside, outside, too_long, taken, reserved}));
   ASSERT_EQ(t.prompt.input_requests.size(), 8u);
   EXPECT_EQ(t.prompt.input_requests[0].prompt, name_prompt("averylongtexturename"));
   EXPECT_EQ(t.prompt.input_requests[0].title, "Warning");
@@ -412,9 +383,9 @@ TEST(TextureNames, CancelAndMissingFileStopTheAnalysis) {
   TextureScene cancelled(1, gta_material(0, "C:\\maps\\averylongtexturename.tga"));
   cancelled.add_texture("averylongtexturename.tif");
   EXPECT_EQ(cancelled.analyse(), PassOutcome::stopped);
-  EXPECT_EQ(cancelled.prompt.messages,
-            (Messages{
-                backup_warning,
+  EXPECT_EQ(
+      cancelled.prompt.messages,
+      (Messages{backup_warning,
                 {"Importing of 3d scene cancelled, remember to restore the original names of the "
                  "renamed files with the backuped texture files.",
                  16, "Cancelled"}}));
@@ -424,9 +395,9 @@ TEST(TextureNames, CancelAndMissingFileStopTheAnalysis) {
   TextureScene missing(1, gta_material(0, "C:\\maps\\averylongtexturename.tga"));
   missing.session.window.Check1.value = 1;
   EXPECT_EQ(missing.analyse(), PassOutcome::stopped);
-  EXPECT_EQ(missing.prompt.messages,
-            (Messages{
-                {"One of the texture files of the 3dscene that has more than 15 characters is "
+  EXPECT_EQ(
+      missing.prompt.messages,
+      (Messages{{"One of the texture files of the 3dscene that has more than 15 characters is "
                  "missing (\"averylongtexturename\") you should have ALL the texture files in the "
                  "corresponding TIFFRGB folder in .tif file format before processing a 3d scene. "
                  "The importing of this 3d scene is cancelled.",
@@ -442,9 +413,9 @@ TEST(TextureNames, FailedBackupNamesThePathAndStops) {
 
   EXPECT_EQ(t.analyse(), PassOutcome::stopped);
   std::string textures = t.folder.file("TIFFRGB");
-  EXPECT_EQ(t.prompt.messages,
-            (Messages{
-                backup_warning,
+  EXPECT_EQ(
+      t.prompt.messages,
+      (Messages{backup_warning,
                 {"The file " + join_path(textures, "averylongtexturename.tif") +
                      " couldn't be copied to " + join_path(textures, "averylongtexturename.ti") +
                      ": Read-only file system",

@@ -2,11 +2,12 @@
 // lines, the object filter and the objects that must be left out.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "format/asc_line_parser.h"
 #include "processing/processing_driver.h"
 #include "support/scene_builder.h"
 #include "support/test_session.h"
-#include "support/scene_builder.h"
 
 namespace meshmill::testing {
 namespace {
@@ -33,21 +34,22 @@ std::string convert(TestSession& t, const std::vector<AseObject>& meshes, Flags 
 }
 
 TEST(ProcessingObjects, ProcessarSplitsVertexTexts) {
-  VertexFields f;
-  EXPECT_TRUE(processar("vc", ":  X:-1.5     Y:2.0     Z:0.0000     U:0.25     V:-0.75", f));
-  EXPECT_EQ(f.field[1], "-1.5");
-  EXPECT_EQ(f.field[2], "2.0");
-  EXPECT_EQ(f.field[3], "0.0000");
-  EXPECT_EQ(f.field[4], "0.25");
-  EXPECT_EQ(f.field[5], "-0.75");
-
-  VertexFields g;
-  EXPECT_TRUE(processar("VC", "Vertex 7:  X:1     Y:-2.5     Z:30.125", g));
-  EXPECT_EQ(g.field[1], "1");
-  EXPECT_EQ(g.field[2], "-2.5");
-  EXPECT_EQ(g.field[3], "30.125");
-  EXPECT_EQ(g.field[4], "no_uv");
-  EXPECT_EQ(g.field[5], "no_uv");
+  struct Case {
+    const char* mode;
+    const char* text;
+    std::array<const char*, 5> fields;
+  };
+  const Case cases[] = {
+      {"vc",
+       ":  X:-1.5     Y:2.0     Z:0.0000     U:0.25     V:-0.75",
+       {"-1.5", "2.0", "0.0000", "0.25", "-0.75"}},
+      {"VC", "Vertex 7:  X:1     Y:-2.5     Z:30.125", {"1", "-2.5", "30.125", "no_uv", "no_uv"}},
+  };
+  for (const Case& c : cases) {
+    VertexFields f;
+    EXPECT_TRUE(processar(c.mode, c.text, f));
+    for (int k = 1; k <= 5; ++k) EXPECT_EQ(f.field[k], c.fields[static_cast<std::size_t>(k - 1)]);
+  }
 
   // A whole line and its part from ":  X:" on give the same fields.
   VertexFields whole, part;
@@ -163,7 +165,7 @@ TEST(ProcessingObjects, MaterialIdsPickSlotsAndEmptySlotsGetNoLines) {
 
 TEST(ProcessingObjects, TheFilterComparesWholeNames) {
   const std::vector<AseObject> meshes = {triangle("Box01"), triangle("Box02"), triangle("box01"),
-                                        triangle("Caf\xE9")};
+                                         triangle("Caf\xE9")};
   auto written = [&](const std::string& typed) {
     TestSession t;
     load_analysed_scene(t, ase_scene(meshes), 4);

@@ -79,8 +79,6 @@ class WindowTest : public QObject {
   void check3_hides_the_target_controls();
   void typed_object_names_reach_the_state();
   void start_up_analyses_the_command_line_path();
-  void start_up_refuses_a_missing_path();
-  void target_choice_refuses_the_input_itself();
   void no_second_command_while_a_pass_runs();
   void dropped_scene_is_analysed();
   void check_all_after_an_asc_input();
@@ -182,45 +180,6 @@ void WindowTest::start_up_analyses_the_command_line_path() {
   std::string page = testing::read_file(report);
   QVERIFY(page.find("data-object=\"Lamp_post\" data-status=\"skipped\"") != std::string::npos);
   QVERIFY(page.find(skipped_warning.text) != std::string::npos);
-}
-
-void WindowTest::start_up_refuses_a_missing_path() {
-  Form form;
-  std::string missing = form.folder.file("nowhere.ase");
-  form.window.start(missing);
-  QCOMPARE(form.prompt.messages,
-           (std::vector<Message>{{"This file (" + missing + "doesn't exist!", 16, "Error"}}));
-  QVERIFY(form.prompt.open_requests.empty());
-  QVERIFY(form.text("Text_loadfile").isEmpty());
-  QVERIFY(!form.button("Clear_statistics")->isEnabled());
-
-  // Without a path, the start-up analyses nothing.
-  Form quiet;
-  quiet.window.start("");
-  QVERIFY(quiet.prompt.messages.empty());
-  QVERIFY(quiet.prompt.open_requests.empty());
-}
-
-void WindowTest::target_choice_refuses_the_input_itself() {
-  Form form;
-  std::string scene = form.sample();
-  form.window.start(scene);
-  std::string upper = scene.substr(0, scene.size() - 16) + "SAMPLE_TRACK.ASE";
-  form.prompt.messages.clear();
-  form.prompt.save_answers = {upper};
-  form.click("Target_filename");
-  QCOMPARE(form.prompt.messages,
-           (std::vector<Message>{
-               {"You can't overwrite the original 3d scene file from where this program will "
-                "read the information! You HAVE to choose another name or another path!",
-                16, "Error"}}));
-  QVERIFY(form.text("Text_savefile").isEmpty());
-
-  std::string target = form.folder.file("out.asc");
-  form.prompt.save_answers = {target};
-  form.click("Target_filename");
-  QCOMPARE(form.text("Text_savefile"), QString::fromStdString(target));
-  QVERIFY(std::filesystem::is_directory(form.folder.file("PIX16")));
 }
 
 void WindowTest::no_second_command_while_a_pass_runs() {

@@ -221,12 +221,6 @@ std::int64_t line_of(const std::string& text, const std::string& needle, int nth
   }
 }
 
-std::string log_line(const std::string& text, const std::string& marker, int nth,
-                     const std::string& name, const std::string& problem) {
-  return "Error in line " + std::to_string(line_of(text, marker, nth)) + " (object '" + name +
-         problem;
-}
-
 std::string asc_names(const std::string& asc) {
   const std::string marker = "Named object: \"";
   std::string names;

@@ -76,9 +76,6 @@ std::string crlf(const std::string& text);
 std::vector<std::string> crlf_lines(const std::string& text);
 // 1-based number of the line holding the `nth` (from 1) occurrence of `needle`; 0 if none.
 std::int64_t line_of(const std::string& text, const std::string& needle, int nth = 1);
-// The error log line of a skipped object: its count line found by `marker`.
-std::string log_line(const std::string& text, const std::string& marker, int nth,
-                     const std::string& name, const std::string& problem);
 // The names of the objects in an .asc text, each followed by ';', and their number.
 std::string asc_names(const std::string& asc);
 std::size_t objects_in(const std::string& asc);

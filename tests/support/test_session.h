@@ -39,6 +39,14 @@ std::string analyse_text(TestSession& t, const std::string& text,
 // The error log's lines (without their CR LF).
 std::vector<std::string> log_lines(const TestSession& t);
 
+// The five statistics as the window shows them: objects, valid objects, .asc
+// files, faces, vertices.
+inline std::vector<std::string> statistics(const WindowState& w) {
+  return {w.Text_total_objects.text, w.Text_valid_objects.text, w.Text_ascsplit.text,
+          w.Text_faces.text, w.Text_vertices.text};
+}
+using Statistics = std::vector<std::string>;
+
 // A material of the table the analysis fills: a multi/sub-object material
 // has a sub-material in every slot.
 struct SlotSpec {
