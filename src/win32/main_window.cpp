@@ -54,8 +54,11 @@ std::wstring dropped_file(HDROP drop) {
 }  // namespace
 
 MainWindow::MainWindow(PromptService& prompt, FileSystem& fs, const std::string& program_folder)
-    : session_(prompt, fs, pump_) {
+    : prompt_(prompt), session_(prompt_, fs, pump_) {
   session_.program_folder = program_folder;
+  // The report button works after any analysis: every run is recorded.
+  session_.record_objects = true;
+  prompt_.record_into(&session_.scene.records.messages);
   pump_.set_frame([this] {
     render();
     yield_to_window(session_, [this] { run_pending_messages(window_); });

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "state/recording_prompt.h"
 #include "state/session.h"
 #include "win32/form_controls.h"
 #include "win32/form_hints.h"
@@ -45,6 +46,7 @@ class MainWindow {
   void after_command();
 
   Win32EventPump pump_;
+  RecordingPrompt prompt_;  // keeps the run's messages for the report
   Session session_;
   HWND window_ = nullptr;
   FormControls controls_;
