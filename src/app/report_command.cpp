@@ -22,6 +22,11 @@ bool save_scene_report(Session& session, const std::string& path, std::string* f
   return false;
 }
 
+void record_every_run(Session& session, RecordingPrompt& prompt) {
+  session.record_objects = true;
+  prompt.record_into(&session.scene.records.messages);
+}
+
 void open_scene_report(Session& session) {
   if (session.scene.file_loaded != 1) return;
   std::string path = scene_report_path(session);

@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include "app/progress_steps.h"
+#include "app/report_command.h"
 #include "app/start_up.h"
 #include "app/window_commands.h"
 #include "platform/version.h"
@@ -54,9 +55,7 @@ void show_bar(QProgressBar* bar, const ProgressBar& state) {
 MainWindow::MainWindow(PromptService& prompt, FileSystem& fs, const std::string& program_folder)
     : prompt_(prompt), session_(prompt_, fs, pump_) {
   session_.program_folder = program_folder;
-  // The report button works after any analysis: every run is recorded.
-  session_.record_objects = true;
-  prompt_.record_into(&session_.scene.records.messages);
+  record_every_run(session_, prompt_);
   setObjectName("Form1");
   setWindowTitle(QString("Meshmill %1").arg(version));
   setWindowIcon(QIcon::fromTheme("meshmill"));

@@ -4,6 +4,7 @@
 
 #include <variant>
 
+#include "app/report_command.h"
 #include "app/start_up.h"
 #include "app/window_commands.h"
 #include "platform/version.h"
@@ -56,9 +57,7 @@ std::wstring dropped_file(HDROP drop) {
 MainWindow::MainWindow(PromptService& prompt, FileSystem& fs, const std::string& program_folder)
     : prompt_(prompt), session_(prompt_, fs, pump_) {
   session_.program_folder = program_folder;
-  // The report button works after any analysis: every run is recorded.
-  session_.record_objects = true;
-  prompt_.record_into(&session_.scene.records.messages);
+  record_every_run(session_, prompt_);
   pump_.set_frame([this] {
     render();
     yield_to_window(session_, [this] { run_pending_messages(window_); });
