@@ -19,12 +19,12 @@ std::size_t last_separator(std::string_view path) {
   return std::string_view::npos;
 }
 
+}  // namespace
+
 std::string_view file_name(std::string_view path) {
   std::size_t cut = last_separator(path);
   return cut == std::string_view::npos ? path : path.substr(cut + 1);
 }
-
-}  // namespace
 
 std::string parent_folder(std::string_view path) {
   std::size_t cut = last_separator(path);

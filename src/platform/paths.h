@@ -16,6 +16,8 @@ inline constexpr char path_separator =
 
 // The folder of a path, without a trailing separator ("" when there is none).
 std::string parent_folder(std::string_view path);
+// The file name without its folder, extension included.
+std::string_view file_name(std::string_view path);
 // The file name without folder and without extension.
 std::string base_name(std::string_view path);
 // The extension without the dot ("" when there is none).

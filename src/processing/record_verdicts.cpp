@@ -8,9 +8,7 @@ void record_written(ObjectRecord* record, const std::string& path) {
   if (!record || record->skipped) return;
   record->processing = ProcessingVerdict::written;
   record->reason.clear();
-  std::string name = base_name(path);
-  std::string type = extension(path);
-  record->file = type.empty() ? name : name + "." + type;
+  record->file = file_name(path);
 }
 
 void record_left_out(ObjectRecord* record, const std::string& reason) {

@@ -47,7 +47,7 @@ void append_head(std::string& out, const Session& session) {
 void append_header(std::string& out, const Session& session, std::string_view date) {
   const SceneState& scene = session.scene;
   out += "<header><h1>";
-  append_html(out, base_name(scene.fich) + "." + extension(scene.fich));
+  append_html(out, file_name(scene.fich));
   out += "</h1><div class=\"meta\"><span>";
   append_html(out, scene.fich);
   out += "</span><span>";

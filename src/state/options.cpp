@@ -13,7 +13,7 @@ namespace meshmill {
 namespace {
 
 constexpr const char* section = "General settings";
-constexpr const char* file_name = "meshmill_options.ini";
+constexpr const char* options_file_name = "meshmill_options.ini";
 constexpr const char* missing = "Empty";
 // The classic profile read fills a buffer of 20 characters, so 19 are seen.
 constexpr std::size_t value_buffer = 20;
@@ -80,9 +80,9 @@ std::string options_file_path(FileSystem& fs, const std::string& program_folder)
   // An installed program's folder is read-only: the options then live with the user.
   if (!folder_writable(fs, program_folder)) {
     std::string config = user_config_folder();
-    if (!config.empty()) return join_path(config, file_name);
+    if (!config.empty()) return join_path(config, options_file_name);
   }
-  return join_path(program_folder, file_name);
+  return join_path(program_folder, options_file_name);
 }
 
 void load_options(Session& session) {

@@ -30,8 +30,7 @@ void assign_expected_files(SceneRecords& records, const std::string& target,
   for (ObjectRecord& object : records.objects) {
     if (object.skipped) continue;
     std::int64_t number = split_file_number(index++, files);
-    std::string path = names[static_cast<std::size_t>(number - 1)];
-    object.file = base_name(path) + ".asc";
+    object.file = file_name(names[static_cast<std::size_t>(number - 1)]);
   }
 }
 
