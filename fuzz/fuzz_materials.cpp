@@ -37,7 +37,7 @@ void put_textures(const meshmill::fuzzing::FuzzScene& scene, std::string_view te
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   meshmill::fuzzing::FuzzScene scene(data, size, "scene.ase");
   put_textures(scene, std::string_view(reinterpret_cast<const char*>(data), size));
-  meshmill::Session& session = scene.session();
+  meshmill::WindowSession& session = scene.session();
   session.scene.fich = scene.path();
   session.window.Text_loadfile.text = scene.path();
   session.window.Check5.value = 0;

@@ -7,7 +7,7 @@
 
 #include "app/scene_commands.h"
 #include "platform/paths.h"
-#include "processing/processing_driver.h"
+#include "app/scene_commands.h"
 
 namespace meshmill::fuzzing {
 
@@ -58,7 +58,7 @@ std::string FuzzScene::file(const std::string& name) const {
 }
 
 void FuzzScene::analyse_and_process(const std::string& target) {
-  Session& s = session();
+  WindowSession& s = session();
   if (!analyze_scene(s, path_).analysed()) return;
   if (target.empty()) {
     s.window.Check3.value = 1;

@@ -21,7 +21,7 @@ class FuzzScene {
   FuzzScene(const FuzzScene&) = delete;
   FuzzScene& operator=(const FuzzScene&) = delete;
 
-  Session& session() { return test_.session; }
+  WindowSession& session() { return test_.session; }
   testing::ScriptedPrompt& prompt() { return test_.prompt; }
   const std::string& path() const { return path_; }
   std::string file(const std::string& name) const;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "state/clear_statistics.h"
+#include "app/clear_statistics.h"
+#include "state/scene_reset.h"
 #include "support/messages.h"
 #include "support/scene_builder.h"
 #include "support/test_session.h"
@@ -66,12 +67,8 @@ TEST(AnalysisDriver, StatisticsResetAskedAndSilent) {
 
   // Silent after a refusal: nothing asked, and no input folder to clean.
   t.prompt.messages.clear();
-  t.session.scene.serious_error = 1;
-  t.session.scene.impo = "x.ase";
-  clear_statistics(t.session);
+  unload_scene(t.session);
   EXPECT_TRUE(t.prompt.messages.empty());
-  EXPECT_EQ(t.session.scene.serious_error, 0);
-  EXPECT_TRUE(t.session.scene.impo.empty());
 }
 
 TEST(AnalysisDriver, ASecondAnalysisAsksFirst) {
@@ -121,7 +118,6 @@ TEST(AnalysisDriver, ExpressModeHandsOverOnlyAfterACleanAnalysis) {
   EXPECT_TRUE(clean.session.quit_requested);
   EXPECT_EQ(clean.session.scene.express, 0);
   EXPECT_EQ(clean.session.scene.file_loaded, 1);
-  EXPECT_TRUE(clean.session.scene.impo.empty());
 
   // Skipped objects cancel the express processing.
   TestSession skipped;
@@ -168,7 +164,6 @@ TEST(AnalysisDriver, WindowPreparationByInputType) {
   EXPECT_TRUE(other.prompt.messages.empty());
   EXPECT_EQ(other.session.scene.file_loaded, 0);
   EXPECT_TRUE(other.folder.exists("error_log.txt"));
-  EXPECT_TRUE(other.session.scene.impo.empty());
 }
 
 }  // namespace

@@ -13,7 +13,6 @@ void expect_unloaded(const TestSession& t) {
   const WindowState& window = t.session.window;
   EXPECT_EQ(scene.file_loaded, 0);
   EXPECT_EQ(scene.express, 0);
-  EXPECT_TRUE(scene.impo.empty());
   EXPECT_TRUE(scene.fich.empty());
   EXPECT_EQ(scene.scene_stats[1], 0);
   EXPECT_FALSE(scene.logerrors);
@@ -111,7 +110,6 @@ TEST(AnalysisRefusal, StartUpPathsAndTheDialog) {
   analyze(missing.session, path);
   EXPECT_EQ(missing.prompt.messages,
             (Messages{{"This file (" + path + "doesn't exist!", 16, "Error"}}));
-  EXPECT_TRUE(missing.session.scene.impo.empty());
   EXPECT_TRUE(missing.session.scene.fich.empty());
   EXPECT_FALSE(missing.folder.exists("error_log.txt"));
 

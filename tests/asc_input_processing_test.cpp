@@ -1,7 +1,7 @@
 // Re-writing an .asc input: the copy, the axis flip, the split and the tidying.
 #include <gtest/gtest.h>
 
-#include "processing/processing_driver.h"
+#include "app/scene_commands.h"
 #include "support/messages.h"
 #include "support/scene_builder.h"
 #include "support/test_session.h"
@@ -142,7 +142,7 @@ TEST(AscInputProcessing, AReadFailureStopsTheAnalysisOrAbandonsTheRun) {
   std::string text = asc_scene(std::vector<AscBlock>(40, AscBlock{"Tri", 3, 1}));
   TestSession t;
   FaultyFileSystem& faulty = t.fs;
-  Session& session = t.session;
+  WindowSession& session = t.session;
   std::string path = t.folder.write("level.asc", text);
   const Message read_failure{"The file " + path + " couldn't be read: Input/output error", 16,
                              "Error"};

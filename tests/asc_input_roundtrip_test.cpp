@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "processing/processing_driver.h"
+#include "app/scene_commands.h"
 #include "support/messages.h"
 #include "support/scene_builder.h"
 #include "support/test_session.h"

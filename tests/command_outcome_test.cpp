@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "processing/processing_driver.h"
+#include "app/scene_commands.h"
 #include "support/scene_builder.h"
 #include "support/test_session.h"
 

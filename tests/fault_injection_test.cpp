@@ -4,7 +4,7 @@
 
 #include "app/scene_commands.h"
 #include "platform/paths.h"
-#include "processing/processing_driver.h"
+#include "app/scene_commands.h"
 #include "support/messages.h"
 #include "support/test_session.h"
 
@@ -17,7 +17,7 @@ namespace stdfs = std::filesystem;
 struct FaultyTrack {
   TestSession t;
   FaultyFileSystem& fs = t.fs;
-  Session& session = t.session;
+  WindowSession& session = t.session;
   std::string scene = copy_examples(t.folder);
 
   void analyse() {

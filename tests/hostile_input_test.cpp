@@ -10,7 +10,7 @@
 #endif
 
 #include "hostile_support.h"
-#include "processing/processing_driver.h"
+#include "app/scene_commands.h"
 
 namespace meshmill::testing {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "processing/processing_driver.h"
+#include "app/scene_commands.h"
 
 namespace meshmill::testing {
 

@@ -2,6 +2,7 @@
 // names longer than Plaything2 takes.
 #include <gtest/gtest.h>
 
+#include "app/window_settings.h"
 #include "analysis/material_analysis.h"
 #include "platform/paths.h"
 #include "support/scene_builder.h"
@@ -20,7 +21,7 @@ struct MaterialScene : TestSession {
     session.scene.special_mats =
         fs.create(folder.file("special_materials.txt"), CreateMode::direct, nullptr);
   }
-  PassOutcome analyse() { return analyse_materials(session); }
+  PassOutcome analyse() { return analyse_materials(session, settings_from_window(session.window)); }
   // The special-materials lines written so far.
   std::string special_materials() {
     session.scene.special_mats->close();

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "hostile_support.h"
-#include "processing/processing_driver.h"
+#include "app/scene_commands.h"
 #include "support/folder_snapshot.h"
 
 namespace meshmill::testing {

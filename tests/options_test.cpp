@@ -1,4 +1,4 @@
-#include "state/options.h"
+#include "app/options.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ const std::vector<int> defaults = {0, 1, 0, 0, 1, 0};
 
 struct OptionsTest : ::testing::Test {
   TestSession t;
-  Session& session = t.session;
+  WindowSession& session = t.session;
   void SetUp() override { session.ini_file_name = t.folder.file("meshmill_options.ini"); }
   void load(const std::string& contents) {
     t.folder.write("meshmill_options.ini", contents);
@@ -150,7 +150,7 @@ TEST(OptionsFile, LivesBesideTheProgramOrInTheUsersConfigFolder) {
   testing::TestSession t;
   testing::FaultyFileSystem& installed = t.fs;
   installed.fail_create_in = program.path();
-  Session& session = t.session;
+  WindowSession& session = t.session;
   session.ini_file_name = options_file_path(installed, program.path());
   EXPECT_EQ(session.ini_file_name, join_path(config, "meshmill_options.ini"));
   session.window.Check6.value = 1;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/paths.h"
-#include "processing/processing_driver.h"
+#include "app/scene_commands.h"
 #include "support/scene_builder.h"
 #include "support/messages.h"
 #include "support/test_session.h"

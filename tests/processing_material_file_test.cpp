@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "processing/material_templates.h"
-#include "processing/processing_driver.h"
+#include "app/scene_commands.h"
 #include "support/scene_builder.h"
 #include "support/test_session.h"
 

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "format/asc_line_parser.h"
-#include "processing/processing_driver.h"
+#include "app/scene_commands.h"
 #include "support/scene_builder.h"
 #include "support/test_session.h"
 

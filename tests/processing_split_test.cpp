@@ -1,7 +1,7 @@
 // The split of the output into files of 255 objects.
 #include <gtest/gtest.h>
 
-#include "processing/processing_driver.h"
+#include "app/scene_commands.h"
 #include "state/split_names.h"
 #include "support/scene_builder.h"
 #include "support/test_session.h"

@@ -3,10 +3,11 @@
 
 #include <algorithm>
 
+#include "app/window_settings.h"
 #include "app/report_command.h"
-#include "processing/processing_driver.h"
+#include "app/scene_commands.h"
 #include "report/report_page.h"
-#include "state/clear_statistics.h"
+#include "app/clear_statistics.h"
 #include "support/cli_run.h"
 #include "support/scene_builder.h"
 #include "support/test_session.h"
@@ -99,7 +100,7 @@ TEST(SceneReport, AscRecordsAndTheWidestView) {
                            {"B", "valid", "level.asc", false}});
   // X from k.5, Y -2.25 and Z 0 on every vertex line of the builder.
   EXPECT_EQ(records.objects[0].bbox, (std::array<double, 6>{0.5, -2.25, 0, 3.5, -2.25, 0}));
-  std::string page = render_report(t.session, "today");
+  std::string page = render_report(t.session, settings_from_window(t.session.window), "today");
   // Flat along X only: no plane is wider, and the top view comes first.
   EXPECT_NE(page.find("id=\"view-top\" checked"), std::string::npos);
   EXPECT_EQ(page.find("id=\"materials\""), std::string::npos);
@@ -162,7 +163,7 @@ TEST(SceneReport, PageIsSelfContainedAndEscapesHostileNames) {
     scene.records.messages.push_back({name, 16, name});
   }
   set_materials(scene, {{false, {{std::string(hostile[1]) + " , " + hostile[0], "", ""}}}});
-  std::string page = render_report(t.session, "<now>");
+  std::string page = render_report(t.session, settings_from_window(t.session.window), "<now>");
   EXPECT_TRUE(well_formed(page));
   EXPECT_NE(page.find("<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none';"),
             std::string::npos);

@@ -61,7 +61,7 @@ TEST(WindowRules, Check3HidesAndShowsTheTargetControls) {
   // A pass that unticks Check3 (an ASC input, a declined overwrite) shows the
   // target controls again when it ends.
   tick_check_box(t.session, w.Check3, true);
-  run_command(t.session, [](Session& s) { s.window.Check3.value = 0; });
+  run_command(t.session, [](WindowSession& s) { s.window.Check3.value = 0; });
   EXPECT_TRUE(w.Target_filename.visible);
 }
 
@@ -70,10 +70,10 @@ TEST(WindowRules, NoCommandStartsWhileAPassYields) {
   WindowState& w = t.session.window;
   int inner_runs = 0;
   bool ticked = true, edited = true, nested = true;
-  bool ran = run_command(t.session, [&](Session& s) {
+  bool ran = run_command(t.session, [&](WindowSession& s) {
     // What clicks handled during a yield of the pass would do.
     yield_to_window(s, [&] {
-      nested = run_command(s, [&](Session&) { ++inner_runs; });
+      nested = run_command(s, [&](WindowSession&) { ++inner_runs; });
       ticked = tick_check_box(s, w.Check4, true);
       edited = edit_text(s, w.Text3, "Box01");
     });
@@ -89,7 +89,7 @@ TEST(WindowRules, NoCommandStartsWhileAPassYields) {
 
   // A pass that marks itself busy for its whole run keeps its mark across yields.
   bool busy_after_yield = false;
-  run_command(t.session, [&](Session& s) {
+  run_command(t.session, [&](WindowSession& s) {
     s.command_running = true;
     yield_to_window(s, [] {});
     busy_after_yield = s.command_running;
@@ -97,7 +97,7 @@ TEST(WindowRules, NoCommandStartsWhileAPassYields) {
   });
   EXPECT_TRUE(busy_after_yield);
 
-  EXPECT_TRUE(run_command(t.session, [&](Session&) { ++inner_runs; }));
+  EXPECT_TRUE(run_command(t.session, [&](WindowSession&) { ++inner_runs; }));
   EXPECT_EQ(inner_runs, 1);
   EXPECT_TRUE(edit_text(t.session, w.Text3, "Box01,Box02"));
   EXPECT_EQ(w.Text3.text, "Box01,Box02");

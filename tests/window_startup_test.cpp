@@ -4,7 +4,7 @@
 #include "app/window_commands.h"
 #include "platform/paths.h"
 #include "platform/process.h"
-#include "state/options.h"
+#include "app/options.h"
 #include "support/test_session.h"
 
 namespace meshmill {
@@ -39,7 +39,6 @@ TEST(StartUp, LoadsTheOptionsThenAnalysesTheCommandLine) {
   EXPECT_EQ(started.prompt.messages,
             (std::vector<Message>{{"This file (" + missing + "doesn't exist!", 16, "Error"}}));
   EXPECT_TRUE(started.prompt.open_requests.empty());
-  EXPECT_EQ(started.session.scene.impo, "");
 }
 
 TEST(Closing, SavesTheOptionsUnlessTheProcessingEndedTheProgram) {
@@ -61,7 +60,7 @@ TEST(Closing, WaitsForARunningPass) {
   testing::TestSession t;
   start_up(t.session, "");
   bool closed_during_pass = true;
-  run_command(t.session, [&](Session& s) {
+  run_command(t.session, [&](WindowSession& s) {
     s.command_running = true;
     closed_during_pass = request_close(s);
     EXPECT_FALSE(close_due(s));

@@ -10,6 +10,7 @@
 #include "analysis/scene_statistics.h"
 #include "analysis/side_files.h"
 #include "platform/paths.h"
+#include "state/fixed_names.h"
 
 namespace meshmill {
 
@@ -17,8 +18,8 @@ namespace {
 
 // Textures must sit in TIFFRGB beside the scene for long names to be shortened.
 void warn_without_texture_folder(Session& session) {
-  std::string folder = input_folder(session.window.Text_loadfile.text);
-  auto entry = session.fs.find_entry_ignoring_case(folder, "TIFFRGB");
+  std::string folder = searchable_folder(session.scene.fich);
+  auto entry = session.fs.find_entry_ignoring_case(folder, texture_folder_name);
   if (entry && session.fs.folder_exists(join_path(folder, *entry))) return;
   session.prompt.message_box(
       "This 3d scene doesn't have a TIFFRGB folder, you have to put all the textures used in this "
@@ -31,17 +32,8 @@ void warn_without_texture_folder(Session& session) {
 }
 
 void prepare_input(Session& session) {
-  WindowState& window = session.window;
   if (session.scene.file_type == "ase") warn_without_texture_folder(session);
-  if (session.scene.file_type == "asc") {
-    // Unticking the box shows the target controls again, as its click does.
-    window.Check3.value = 0;
-    window.Target_filename.visible = true;
-    window.Text_savefile.visible = true;
-  }
-  window.Text_comments.enabled = false;
-  window.Check_createmat.enabled = false;
-  window.Check_vtextures.enabled = false;
+  session.view->analysis_begun(session.scene.file_type);
 }
 
 void ask_for_express_processing(Session& session) {
@@ -49,59 +41,60 @@ void ask_for_express_processing(Session& session) {
   if (answer == answer::yes) session.scene.express = 1;
 }
 
-PassOutcome run_ase_passes(Session& session, bool& problems) {
+PassOutcome run_ase_passes(Session& session, const RunSettings& settings, bool& problems) {
   ask_for_express_processing(session);
   problems = false;
-  session.window.pointer = MousePointer::busy;
+  session.view->busy(true);
   if (count_ase_scene(session) == PassOutcome::stopped) return PassOutcome::stopped;
   show_analysis_progress(session);
   if (session.scene.nr_objects == 0) return refuse_scene(session, no_objects_refusal);
   show_object_count(session);
-  if (analyse_materials(session) == PassOutcome::stopped) return PassOutcome::stopped;
+  if (analyse_materials(session, settings) == PassOutcome::stopped) return PassOutcome::stopped;
   if (check_ase_objects(session, problems) == PassOutcome::stopped) return PassOutcome::stopped;
   return close_passes(session);
 }
 
 PassOutcome run_asc_passes(Session& session, bool& problems) {
-  session.window.pointer = MousePointer::busy;
+  session.view->busy(true);
   if (validate_asc_input(session, problems) == PassOutcome::stopped) return PassOutcome::stopped;
   return close_passes(session);
 }
 
 // Runs the passes that suit the input.
-CommandOutcome analyse_input(Session& session) {
+CommandOutcome analyse_input(Session& session, const RunSettings& settings) {
   const std::string type = session.scene.file_type;
   if (type != "ase" && type != "asc") return {CommandResult::refused};
   bool problems = false;
   PassOutcome outcome =
-      type == "ase" ? run_ase_passes(session, problems) : run_asc_passes(session, problems);
+      type == "ase" ? run_ase_passes(session, settings, problems) : run_asc_passes(session, problems);
   if (outcome == PassOutcome::stopped) {
     end_refused_analysis(session);
     return session.early_end;
   }
   if (type == "ase") {
-    finish_ase_analysis(session, problems);
+    finish_ase_analysis(session, settings, problems);
   } else {
-    finish_asc_analysis(session, problems);
+    finish_asc_analysis(session, settings, problems);
   }
   return {problems ? CommandResult::analysed_with_skips : CommandResult::analysed};
 }
 
 }  // namespace
 
-CommandOutcome run_analysis(Session& session) {
+CommandOutcome run_analysis(Session& session, const RunSettings& settings,
+                            const std::string& start_path) {
   session.early_end = {};
-  if (!confirm_new_analysis(session)) return {CommandResult::cancelled};
-  if (!choose_input(session)) return session.early_end;
+  if (!confirm_new_analysis(session, start_path)) return {CommandResult::cancelled};
+  if (!choose_input(session, start_path)) return session.early_end;
   // The report tells of this run only.
   session.scene.records.clear();
-  session.scene.file_type = input_type(session.window.Text_loadfile.text);
+  session.scene.file_type = input_type(session.scene.fich);
   prepare_input(session);
   if (create_side_files(session) == PassOutcome::stopped) {
     end_refused_analysis(session);
     return session.early_end;
   }
-  return analyse_input(session);
+  return analyse_input(session, settings);
 }
 
 }  // namespace meshmill

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <string>
+
 #include "state/command_outcome.h"
+#include "state/run_settings.h"
 #include "state/session.h"
 
 namespace meshmill {
@@ -13,10 +16,12 @@ inline constexpr const char* express_question =
     "input .ase file and the default processing settings?";
 
 // The analysis of "&Indicate and analyze 3d scene file": chooses and checks
-// the input, runs the passes and fills the statistics. Answers `analysed` or
+// the input (`start_path`, or the open dialog when it is empty), runs the
+// passes and fills the statistics. Answers `analysed` or
 // `analysed_with_skips` when the scene is loaded, otherwise how it ended early
 // (declined or cancelled, refused, or a file failure). An input of another
 // type than .ase or .asc is not analysed: `refused`.
-CommandOutcome run_analysis(Session& session);
+CommandOutcome run_analysis(Session& session, const RunSettings& settings,
+                            const std::string& start_path);
 
 }  // namespace meshmill

@@ -3,6 +3,7 @@
 #include "analysis/analysis_refusal.h"
 #include "analysis/input_choice.h"
 #include "platform/paths.h"
+#include "state/fixed_names.h"
 
 namespace meshmill {
 
@@ -14,18 +15,16 @@ constexpr const char* renamed_textures_reminder =
     "like this will overwrite older ones without warning.";
 
 // The .asc files the valid objects would go into, named after the scene.
-void expect_files(Session& session) {
+void expect_files(Session& session, const RunSettings& settings) {
   const SceneState& scene = session.scene;
-  const WindowState& window = session.window;
   std::string target = join_path(parent_folder(scene.fich), base_name(scene.fich) + ".asc");
-  bool split = window.Check_all.ticked() || window.Check_splitasc.ticked();
-  assign_expected_files(session.scene.records, target, scene.scene_stats[3], split);
+  assign_expected_files(session.scene.records, target, scene.scene_stats[stat::asc_files],
+                        settings.splits_files());
 }
 
-void mark_loaded(Session& session) {
-  if (session.record_objects) expect_files(session);
-  session.window.Clear_statistics.enabled = true;
-  session.window.Open_report.enabled = true;
+void mark_loaded(Session& session, const RunSettings& settings, bool problems, bool processable) {
+  if (session.record_objects) expect_files(session, settings);
+  session.view->scene_loaded(problems, processable);
   session.scene.file_loaded = 1;
   session.scene.file_type = input_type(session.scene.fich);
 }
@@ -41,19 +40,16 @@ PassOutcome close_passes(Session& session) {
     why = log->error();
     log.reset();
   }
-  session.window.pointer = MousePointer::normal;
-  session.window.Label_analize.visible = false;
-  session.window.Analize_bar.visible = false;
+  session.view->busy(false);
+  session.view->progress_hidden(Pass::analysis);
   if (written) return PassOutcome::completed;
-  return report_file_failure(
-      session, "written",
-      join_path(parent_folder(session.window.Text_loadfile.text), "error_log.txt"), why);
+  return report_file_failure(session, "written",
+                             join_path(parent_folder(session.scene.fich), error_log_name), why);
 }
 
-void finish_ase_analysis(Session& session, bool problems) {
+void finish_ase_analysis(Session& session, const RunSettings& settings, bool problems) {
   PromptService& prompt = session.prompt;
   bool renamed = session.scene.big_matfilenames == 1;
-  session.window.Open_error_log.enabled = problems;
   if (problems) {
     prompt.message_box(
         "Analyzing of 3d scene file finished, but certain objects will not be processed and were "
@@ -69,14 +65,12 @@ void finish_ase_analysis(Session& session, bool problems) {
     }
     if (renamed) prompt.message_box(renamed_textures_reminder, style::warning_icon, "Warning");
   }
-  session.window.Target_filename.enabled = true;
-  mark_loaded(session);
+  mark_loaded(session, settings, problems, true);
 }
 
-void finish_asc_analysis(Session& session, bool problems) {
+void finish_asc_analysis(Session& session, const RunSettings& settings, bool problems) {
   PromptService& prompt = session.prompt;
-  session.window.Open_error_log.enabled = problems;
-  session.window.Target_filename.enabled = !problems;
+  // Faulty objects of an .asc input can't be left out: it can't be processed.
   if (problems) {
     prompt.message_box(
         "Analyzing of 3d scene file finished, but because of some errors you can't process this "
@@ -90,7 +84,7 @@ void finish_asc_analysis(Session& session, bool problems) {
   } else {
     prompt.message_box("Analyzing of 3d scene file finished!", style::information_icon, "Finished");
   }
-  mark_loaded(session);
+  mark_loaded(session, settings, problems, !problems);
 }
 
 }  // namespace meshmill

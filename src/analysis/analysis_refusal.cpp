@@ -1,6 +1,6 @@
 #include "analysis/analysis_refusal.h"
 
-#include "state/clear_statistics.h"
+#include "state/scene_reset.h"
 
 namespace meshmill {
 
@@ -17,15 +17,14 @@ PassOutcome report_file_failure(Session& session, const std::string& action,
 }
 
 void end_refused_analysis(Session& session) {
-  session.scene.serious_error = 1;
   if (session.scene.logerrors) {
     // Whatever the log holds is kept; a failure to flush it changes nothing now.
     session.scene.logerrors->close();
     session.scene.logerrors.reset();
   }
   // The passes have ended: the bar goes with its label.
-  session.window.Analize_bar.visible = false;
-  clear_statistics(session);
+  session.view->progress_hidden(Pass::analysis);
+  unload_scene(session);
 }
 
 }  // namespace meshmill

@@ -116,7 +116,7 @@ PassOutcome check_asc_objects(Session& session, bool& problems) {
       }
     }
     scene.object_mapped = 0;
-    session.window.Analize_bar.set_value(scan.counter());
+    session.view->progress(Pass::analysis, scan.counter());
   }
   return PassOutcome::completed;
 }

@@ -10,6 +10,7 @@
 #include "analysis/scene_statistics.h"
 #include "format/keywords.h"
 #include "platform/code_page.h"
+#include "format/limits.h"
 
 namespace meshmill {
 
@@ -23,8 +24,6 @@ constexpr std::string_view mapping_vertex_count_key = "\t\t*MESH_NUMTVERTEX ";
 constexpr std::string_view mapping_face_count_key = "\t\t*MESH_NUMTVFACES ";
 constexpr std::string_view mesh_end_key = "\t}";
 
-// Plaything2 imports no more faces than this from one object.
-constexpr std::int64_t face_limit = 65535;
 
 constexpr std::string_view no_vertices =
     "') : the line indicating the number of vertices indicates that the object has 0 vertices. "
@@ -77,7 +76,7 @@ class CheckingPass {
       if (begins_with_upper(reader_.line(), object_key)) {
         if (check_object() == PassOutcome::stopped) return PassOutcome::stopped;
       }
-      session_.window.Analize_bar.set_value(reader_.number());
+      session_.view->progress(Pass::analysis, reader_.number());
     }
     return PassOutcome::completed;
   }
@@ -132,7 +131,7 @@ class CheckingPass {
     }
     std::int64_t faces = count_after(reader_.line(), face_count_key);
     if (faces <= 0) return skip(no_faces);
-    if (faces > face_limit) return skip(too_many_faces);
+    if (faces > most_faces) return skip(too_many_faces);
 
     if (!read() || !read()) return ended(invalid_ase_text);
     if (!begins_with_upper(reader_.line(), face_list_key) && !read_until(face_list_key)) {

@@ -3,36 +3,19 @@
 #include "analysis/analysis_refusal.h"
 #include "platform/ascii_case.h"
 #include "platform/paths.h"
+#include "state/fixed_names.h"
+#include "state/scene_reset.h"
 
 namespace meshmill {
 
 namespace {
 
 void forget_loaded_scene(Session& session) {
-  SceneState& scene = session.scene;
-  WindowState& window = session.window;
-  for (auto& entry : scene.scene_stats) entry = 0;
-  for (TextBox* box : {&window.Text_total_objects, &window.Text_valid_objects, &window.Text_faces,
-                       &window.Text_vertices, &window.Text_ascsplit, &window.Text_loadfile,
-                       &window.Text_savefile, &window.Text_comments}) {
-    box->text.clear();
-  }
-  scene.nr_line2 = 0;
-  scene.nr_objects = 0;
-  scene.valid_objects = 0;
-  scene.project_mapped = 0;
-  scene.object_mapped = 0;
-  scene.file_loaded = 0;
-  scene.serious_error = 0;
-  scene.file_type.clear();
-  scene.fich.clear();
-  scene.fich_dest.clear();
-  std::string scratch = join_path(session.program_folder, "testfile.txt");
+  // The scratch file of the program's folder, not the input's.
+  std::string scratch = join_path(session.program_folder, scratch_file_name);
+  reset_scene(session.scene, SceneReset::loaded_scene);
   if (session.fs.file_exists(scratch)) session.fs.remove_file(scratch);
-  scene.obj_names.assign(1, std::string());
-  window.Open_error_log.enabled = false;
-  window.Clear_statistics.enabled = false;
-  window.Open_report.enabled = false;
+  session.view->scene_unloaded();
 }
 
 bool choose_with_dialog(Session& session) {
@@ -52,24 +35,23 @@ bool choose_with_dialog(Session& session) {
     return false;
   }
   session.scene.fich = *chosen;
-  session.window.Text_loadfile.text = *chosen;
+  session.view->input_shown(*chosen);
   return true;
 }
 
 // A start-up path may come wrapped in double quotes (a path with blanks).
 // Only the quotes are dropped, and the path ends at a quote inside it.
-std::string unquoted(const std::string& impo) {
-  std::string_view path = impo;
+std::string unquoted(const std::string& given) {
+  std::string_view path = given;
   if (!path.empty() && path.front() == '"') path.remove_prefix(1);
   if (!path.empty() && path.back() == '"') path.remove_suffix(1);
   return std::string(path.substr(0, path.find('"')));
 }
 
-bool check_startup_path(Session& session) {
+bool check_startup_path(Session& session, const std::string& given) {
   SceneState& scene = session.scene;
-  const std::string& impo = scene.impo;
-  bool quoted = !impo.empty() && (impo.front() == '"' || impo.back() == '"');
-  std::string path = quoted ? unquoted(impo) : impo;
+  bool quoted = !given.empty() && (given.front() == '"' || given.back() == '"');
+  std::string path = quoted ? unquoted(given) : given;
   scene.fich = path;
   const char* problem = nullptr;
   const char* title = nullptr;
@@ -78,7 +60,6 @@ bool check_startup_path(Session& session) {
     std::string why;
     session.fs.open_read(path, &why);
     report_file_failure(session, "opened", path, why);
-    scene.impo.clear();
     scene.fich.clear();
     return false;
   }
@@ -91,18 +72,17 @@ bool check_startup_path(Session& session) {
   }
   if (problem) {
     session.prompt.message_box("This file (" + path + problem, style::error_icon, title);
-    scene.impo.clear();
     scene.fich.clear();
     return false;
   }
-  session.window.Text_loadfile.text = path;
+  session.view->input_shown(path);
   return true;
 }
 
 }  // namespace
 
-bool confirm_new_analysis(Session& session) {
-  if (!session.scene.impo.empty() || session.scene.file_loaded != 1) return true;
+bool confirm_new_analysis(Session& session, const std::string& start_path) {
+  if (!start_path.empty() || session.scene.file_loaded != 1) return true;
   int answer = session.prompt.message_box(
       "Are you sure ? All information from previous loaded file will be lost, so as the error log "
       "filed! Continue?",
@@ -116,9 +96,9 @@ std::string input_type(const std::string& path) {
   return ascii_lowered(extension(path));
 }
 
-bool choose_input(Session& session) {
-  if (session.scene.impo.empty()) return choose_with_dialog(session);
-  return check_startup_path(session);
+bool choose_input(Session& session, const std::string& start_path) {
+  if (start_path.empty()) return choose_with_dialog(session);
+  return check_startup_path(session, start_path);
 }
 
 }  // namespace meshmill

@@ -5,12 +5,12 @@
 
 namespace meshmill {
 
-PassOutcome analyse_materials(Session& session) {
+PassOutcome analyse_materials(Session& session, const RunSettings& settings) {
   std::int64_t material_count = 0;
   if (prescan_materials(session, material_count) == PassOutcome::stopped) {
     return PassOutcome::stopped;
   }
-  return scan_materials(session, material_count);
+  return scan_materials(session, settings, material_count);
 }
 
 }  // namespace meshmill

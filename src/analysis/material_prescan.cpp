@@ -6,6 +6,7 @@
 #include "analysis/material_values.h"
 #include "format/keywords.h"
 #include "platform/paths.h"
+#include "state/fixed_names.h"
 
 namespace meshmill {
 
@@ -18,8 +19,9 @@ constexpr std::string_view numsubmtls_line = "\t\t*NUMSUBMTLS ";
 // to letter case as on Windows.
 std::string texture_folder(Session& session) {
   std::string folder = parent_folder(session.scene.fich);
-  auto found = session.fs.find_entry_ignoring_case(folder.empty() ? "." : folder, "TIFFRGB");
-  return join_path(folder, found.value_or("TIFFRGB"));
+  auto found = session.fs.find_entry_ignoring_case(folder.empty() ? "." : folder,
+                                                   texture_folder_name);
+  return join_path(folder, found.value_or(texture_folder_name));
 }
 
 }  // namespace

@@ -54,8 +54,12 @@ PassOutcome outcome_of(LineEnd end) {
 
 class MaterialScan {
  public:
-  MaterialScan(Session& session, MaterialInput& input)
-      : session_(session), scene_(session.scene), input_(input), extra_(scene_.extra_mats) {}
+  MaterialScan(Session& session, const RunSettings& settings, MaterialInput& input)
+      : session_(session),
+        settings_(settings),
+        scene_(session.scene),
+        input_(input),
+        extra_(scene_.extra_mats) {}
 
   PassOutcome run(std::int64_t prescan_count) {
     scene_.project_mapped = 0;
@@ -142,7 +146,7 @@ class MaterialScan {
     std::string map_name(quoted_text(input_.line()));
     end = find_bitmap(slot, keywords);
     if (end != LineEnd::bitmap) return outcome_of(end);
-    auto texture = resolve_texture_name(session_, renamed_, quoted_text(input_.line()), slot.level);
+    auto texture = resolve_texture_name(session_, settings_, renamed_, quoted_text(input_.line()), slot.level);
     if (!texture) return PassOutcome::stopped;
     name_cell(slot) = map_name + " , " + *texture;
     return PassOutcome::completed;
@@ -269,6 +273,7 @@ class MaterialScan {
   }
 
   Session& session_;
+  const RunSettings& settings_;
   SceneState& scene_;
   MaterialInput& input_;
   const SlotKeywords top_{2};
@@ -279,10 +284,11 @@ class MaterialScan {
 
 }  // namespace
 
-PassOutcome scan_materials(Session& session, std::int64_t prescan_count) {
+PassOutcome scan_materials(Session& session, const RunSettings& settings,
+                           std::int64_t prescan_count) {
   MaterialInput input(session);
   if (!input.open()) return PassOutcome::stopped;
-  return MaterialScan(session, input).run(prescan_count);
+  return MaterialScan(session, settings, input).run(prescan_count);
 }
 
 }  // namespace meshmill

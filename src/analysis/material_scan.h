@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "analysis/pass_outcome.h"
+#include "state/run_settings.h"
 #include "state/session.h"
 
 namespace meshmill {
@@ -11,6 +12,7 @@ namespace meshmill {
 // pre-scan, whose material count the list must repeat: one slot per
 // top-level material and per sub-material of a multi/sub-object material.
 // Writes the special-materials lines and shortens long texture names.
-PassOutcome scan_materials(Session& session, std::int64_t prescan_count);
+PassOutcome scan_materials(Session& session, const RunSettings& settings,
+                           std::int64_t prescan_count);
 
 }  // namespace meshmill

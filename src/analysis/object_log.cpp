@@ -11,10 +11,7 @@ void write_log_line(Session& session, std::string_view text) {
 }
 
 void mark_skipped(Session& session, bool& problems) {
-  session.window.Text_comments.text =
-      "Objects with problems found and skipped, check error log for more details when analyzing "
-      "is finished.";
-  session.window.Open_error_log.enabled = true;
+  session.view->object_skipped();
   problems = true;
 }
 

@@ -3,24 +3,11 @@
 #include <limits>
 #include <string>
 
+#include "format/limits.h"
+
 namespace meshmill {
 
 namespace {
-
-TextBox& statistic_box(WindowState& window, int index) {
-  switch (index) {
-    case stat::total_objects:
-      return window.Text_total_objects;
-    case stat::valid_objects:
-      return window.Text_valid_objects;
-    case stat::asc_files:
-      return window.Text_ascsplit;
-    case stat::faces:
-      return window.Text_faces;
-    default:
-      return window.Text_vertices;
-  }
-}
 
 // Counts come from the file and may be absurd; totals stop at the largest value.
 std::int64_t saturating_add(std::int64_t total, std::int64_t amount) {
@@ -34,18 +21,16 @@ std::int64_t saturating_add(std::int64_t total, std::int64_t amount) {
 }  // namespace
 
 std::int64_t asc_files_required(std::int64_t objects) {
-  return objects > 255 ? objects / 255 + 1 : 1;
+  return objects > objects_per_asc_file ? objects / objects_per_asc_file + 1 : 1;
 }
 
 void show_statistic(Session& session, int index, std::int64_t value) {
   session.scene.scene_stats[index] = value;
-  statistic_box(session.window, index).text = std::to_string(value);
+  session.view->statistic_shown(index, value);
 }
 
 void show_analysis_progress(Session& session) {
-  session.window.Label_analize.visible = true;
-  session.window.Analize_bar.visible = true;
-  session.window.Analize_bar.set_range(1, session.scene.nr_line2);
+  session.view->progress_shown(Pass::analysis, session.scene.nr_line2);
 }
 
 void show_object_count(Session& session) {

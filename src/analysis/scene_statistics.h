@@ -6,19 +6,10 @@
 
 namespace meshmill {
 
-// Indices of `scene_stats`, each shown in its own text box of the window.
-namespace stat {
-inline constexpr int total_objects = 1;
-inline constexpr int valid_objects = 2;
-inline constexpr int asc_files = 3;
-inline constexpr int faces = 4;
-inline constexpr int vertices = 5;
-}  // namespace stat
-
-// Plaything2 imports at most 255 objects from one .asc file.
+// Plaything2 imports at most `objects_per_asc_file` objects from one .asc file.
 std::int64_t asc_files_required(std::int64_t objects);
 
-// Sets scene_stats(index) and shows it in its text box.
+// Sets scene_stats(index) and shows it.
 void show_statistic(Session& session, int index, std::int64_t value);
 
 // After a first pass: the progress of the passes to come, over nr_line2 lines.

@@ -2,6 +2,7 @@
 
 #include "analysis/analysis_refusal.h"
 #include "platform/paths.h"
+#include "state/fixed_names.h"
 
 namespace meshmill {
 
@@ -14,7 +15,7 @@ PassOutcome create_side_file(Session& session, std::unique_ptr<OutputFile>& stre
     stream->close();
     stream.reset();
   }
-  std::string path = join_path(parent_folder(session.window.Text_loadfile.text), name);
+  std::string path = join_path(parent_folder(session.scene.fich), name);
   std::string why;
   stream = session.fs.create(path, CreateMode::direct, &why);
   if (!stream) return report_file_failure(session, "created", path, why);
@@ -23,16 +24,16 @@ PassOutcome create_side_file(Session& session, std::unique_ptr<OutputFile>& stre
 
 }  // namespace
 
-std::string input_folder(const std::string& input) {
-  std::string folder = parent_folder(input);
+std::string searchable_folder(const std::string& path) {
+  std::string folder = parent_folder(path);
   return folder.empty() ? std::string(".") : folder;
 }
 
 PassOutcome create_side_files(Session& session) {
-  if (create_side_file(session, session.scene.logerrors, "error_log.txt") == PassOutcome::stopped) {
+  if (create_side_file(session, session.scene.logerrors, error_log_name) == PassOutcome::stopped) {
     return PassOutcome::stopped;
   }
-  return create_side_file(session, session.scene.special_mats, "special_materials.txt");
+  return create_side_file(session, session.scene.special_mats, special_materials_name);
 }
 
 }  // namespace meshmill

@@ -4,6 +4,7 @@
 
 #include "analysis/material_input.h"
 #include "format/keywords.h"
+#include "format/limits.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
 
@@ -11,7 +12,6 @@ namespace meshmill {
 
 namespace {
 
-constexpr std::size_t longest_base = 15;  // Plaything2's limit for a pixelmap name
 constexpr std::string_view texture_extension = ".tga";
 constexpr std::string_view file_extension = ".tif";
 constexpr char short_name_mark = '\xAB';  // "«" in Windows-1252
@@ -41,7 +41,7 @@ std::string texture_file_path(Session& session, std::string_view base) {
 std::string automatic_short_name(Session& session, std::string_view long_name) {
   for (std::int64_t number = session.scene.num_bigmat;; ++number) {
     std::string digits = std::to_string(number);
-    std::size_t room = longest_base - 1 - std::min(digits.size(), longest_base - 1);
+    std::size_t room = longest_texture_base - 1 - std::min(digits.size(), longest_texture_base - 1);
     std::string base(long_name.substr(0, std::min<std::size_t>(11, room)));
     base += short_name_mark;
     base += digits;
@@ -96,7 +96,7 @@ std::optional<Refusal> refusal_of(Session& session, const std::string& answer, T
     if (is_marker) return reserved;
     if (exists) return taken;
   }
-  if (answer.size() > longest_base) return too_long;
+  if (answer.size() > longest_texture_base) return too_long;
   return std::nullopt;
 }
 
@@ -136,12 +136,13 @@ std::string bitmap_base_name(std::string_view path) {
   return std::string(name.substr(0, name.rfind('.')));
 }
 
-std::optional<std::string> resolve_texture_name(Session& session, RenamedTextures& renamed,
+std::optional<std::string> resolve_texture_name(Session& session, const RunSettings& settings,
+                                                RenamedTextures& renamed,
                                                 std::string_view bitmap_path, TextureSlot slot) {
   SceneState& scene = session.scene;
   std::string base = bitmap_base_name(bitmap_path);
   std::string long_name = base + std::string(texture_extension);
-  if (session.window.Check5.ticked() || base.size() <= longest_base) return long_name;
+  if (settings.keep_long_texture_names || base.size() <= longest_texture_base) return long_name;
   // Texture files are found without regard to letter case, so the names
   // that lead to one file share its new name.
   std::string key = ascii_lowered(long_name);
@@ -173,7 +174,7 @@ std::optional<std::string> resolve_texture_name(Session& session, RenamedTexture
   }
 
   std::string new_name;
-  if (session.window.Check1.ticked()) {
+  if (settings.auto_shorten_textures) {
     new_name = automatic_short_name(session, long_name);
     std::string_view new_base(new_name.data(), new_name.size() - texture_extension.size());
     if (!rename_with_backup(session, texture, new_base)) return std::nullopt;

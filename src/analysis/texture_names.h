@@ -5,6 +5,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "state/run_settings.h"
 #include "state/session.h"
 
 namespace meshmill {
@@ -26,7 +27,8 @@ std::string bitmap_base_name(std::string_view path);
 // the scene's TIFFRGB folder gets a shorter name (automatically or typed by
 // the user) after a ".ti" backup. Nothing when the analysis must stop: its
 // message has been shown.
-std::optional<std::string> resolve_texture_name(Session& session, RenamedTextures& renamed,
+std::optional<std::string> resolve_texture_name(Session& session, const RunSettings& settings,
+                                                RenamedTextures& renamed,
                                                 std::string_view bitmap_path, TextureSlot slot);
 
 }  // namespace meshmill

@@ -1,6 +1,7 @@
 #include "app/report_command.h"
 
 #include "platform/clock.h"
+#include "app/window_settings.h"
 #include "platform/paths.h"
 #include "report/report_page.h"
 
@@ -11,9 +12,11 @@ std::string scene_report_path(const Session& session) {
   return join_path(parent_folder(input), base_name(input) + "_report.html");
 }
 
-bool save_scene_report(Session& session, const std::string& path, std::string* failure) {
+bool save_scene_report(Session& session, const RunSettings& settings, const std::string& path,
+                       std::string* failure) {
   std::string why;
-  if (write_report(session.fs, path, render_report(session, local_date_time()), &why)) return true;
+  std::string page = render_report(session, settings, local_date_time());
+  if (write_report(session.fs, path, page, &why)) return true;
   std::string text = "The file " + path + " could not be written";
   if (!why.empty()) text += " (" + why + ")";
   text += '.';
@@ -27,10 +30,12 @@ void record_every_run(Session& session, RecordingPrompt& prompt) {
   prompt.record_into(&session.scene.records.messages);
 }
 
-void open_scene_report(Session& session) {
+void open_scene_report(WindowSession& session) {
   if (session.scene.file_loaded != 1) return;
   std::string path = scene_report_path(session);
-  if (save_scene_report(session, path)) session.prompt.open_document(path);
+  if (save_scene_report(session, settings_from_window(session.window), path)) {
+    session.prompt.open_document(path);
+  }
 }
 
 }  // namespace meshmill

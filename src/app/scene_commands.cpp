@@ -1,20 +1,28 @@
 #include "app/scene_commands.h"
 
 #include "analysis/analysis_driver.h"
+#include "app/options.h"
+#include "app/window_settings.h"
 #include "processing/processing_driver.h"
 
 namespace meshmill {
 
-CommandOutcome analyze_scene(Session& session, const std::string& path) {
+CommandOutcome analyze_scene(WindowSession& session, const std::string& path) {
   if (session.command_running) return {CommandResult::refused};
-  session.scene.impo = path;
   session.command_running = true;
-  CommandOutcome outcome = run_analysis(session);
+  CommandOutcome outcome = run_analysis(session, settings_from_window(session.window), path);
   session.command_running = false;
-  // The start-up path serves this one analysis (an early end has emptied it already).
-  session.scene.impo.clear();
   if (outcome.analysed() && session.scene.express == 1) outcome = start_process(session);
   session.scene.express = 0;
+  return outcome;
+}
+
+CommandOutcome start_process(WindowSession& session) {
+  CommandOutcome outcome = run_processing(session, settings_from_window(session.window));
+  if (outcome.ends_program) {
+    save_finish_options(session);
+    session.quit_requested = true;
+  }
   return outcome;
 }
 

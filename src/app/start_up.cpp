@@ -3,12 +3,12 @@
 #include <algorithm>
 
 #include "app/scene_commands.h"
-#include "state/options.h"
+#include "app/options.h"
 #include "state/window_rules.h"
 
 namespace meshmill {
 
-void start_up(Session& session, const std::string& command_line) {
+void start_up(WindowSession& session, const std::string& command_line) {
   std::fill(std::begin(session.scene.scene_stats), std::end(session.scene.scene_stats), 0);
   session.window.Text_savefile.text.clear();
   session.ini_file_name = options_file_path(session.fs, session.program_folder);

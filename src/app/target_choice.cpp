@@ -2,6 +2,7 @@
 
 #include "platform/ascii_case.h"
 #include "platform/paths.h"
+#include "state/fixed_names.h"
 
 namespace meshmill {
 
@@ -13,7 +14,7 @@ bool names_no_file(const std::string& path) {
 
 }  // namespace
 
-void choose_target(Session& session) {
+void choose_target(WindowSession& session) {
   FileDialog dialog;
   dialog.title = "Please indicate location and filename of final processed asc file(s)...";
   dialog.filter = "3D studio ASCII Mesh file (*.asc)|*.asc";
@@ -21,7 +22,7 @@ void choose_target(Session& session) {
   dialog.overwrite_prompt = true;
   std::optional<std::string> chosen = session.prompt.save_file(dialog);
   if (!chosen) return;
-  accept_target(session, *chosen);
+  if (accept_target(session, *chosen)) session.window.Text_savefile.text = *chosen;
 }
 
 bool accept_target(Session& session, const std::string& path) {
@@ -39,8 +40,7 @@ bool accept_target(Session& session, const std::string& path) {
     return false;
   }
   scene.fich_dest = path;
-  session.window.Text_savefile.text = path;
-  scene.pix16_dest = join_path(parent_folder(path), "PIX16");
+  scene.pix16_dest = join_path(parent_folder(path), pixelmap_folder_name);
   // A folder that can't be created is reported by the writer that needs it.
   if (!session.fs.folder_exists(scene.pix16_dest)) session.fs.create_folder(scene.pix16_dest);
   return true;

@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "state/session.h"
+#include "app/window_session.h"
 
 namespace meshmill {
 
 // The "&Target filename and path for processed 3d scene file" command: asks for
-// the target .asc and prepares the PIX16 folder beside it. Refusals leave the
-// previous target as it was.
-void choose_target(Session& session);
+// the target .asc, shows it and prepares the PIX16 folder beside it. Refusals
+// leave the previous target as it was.
+void choose_target(WindowSession& session);
 
 // The checks and settings of the target choice for a path already chosen (the
 // dialog's answer, or a path given to the command-line tool). False when it is

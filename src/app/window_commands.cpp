@@ -8,14 +8,13 @@
 #include "app/target_choice.h"
 #include "platform/ascii_case.h"
 #include "platform/paths.h"
-#include "processing/processing_driver.h"
-#include "state/clear_statistics.h"
-#include "state/options.h"
+#include "app/clear_statistics.h"
+#include "app/options.h"
 #include "state/window_rules.h"
 
 namespace meshmill {
 
-bool run_command(Session& session, const std::function<void(Session&)>& command) {
+bool run_command(WindowSession& session, const std::function<void(WindowSession&)>& command) {
   if (session.command_running) return false;
   command(session);
   // The passes untick Check3 in places; its controls follow the box.
@@ -23,12 +22,12 @@ bool run_command(Session& session, const std::function<void(Session&)>& command)
   return true;
 }
 
-bool click_button(Session& session, Button WindowState::*button) {
-  using Command = void (*)(Session&);
+bool click_button(WindowSession& session, Button WindowState::*button) {
+  using Command = void (*)(WindowSession&);
   static constexpr std::pair<Button WindowState::*, Command> commands[] = {
       // The button's analysis asks for its scene in the open dialog (no path).
-      {&WindowState::Analize_filename, [](Session& s) { analyze_scene(s, std::string()); }},
-      {&WindowState::Start_process, [](Session& s) { start_process(s); }},
+      {&WindowState::Analize_filename, [](WindowSession& s) { analyze_scene(s, std::string()); }},
+      {&WindowState::Start_process, [](WindowSession& s) { start_process(s); }},
       {&WindowState::Target_filename, choose_target},
       {&WindowState::Clear_statistics, clear_statistics},
       {&WindowState::Open_error_log, open_error_log},
@@ -40,14 +39,14 @@ bool click_button(Session& session, Button WindowState::*button) {
   return false;
 }
 
-void yield_to_window(Session& session, const std::function<void()>& run_events) {
+void yield_to_window(WindowSession& session, const std::function<void()>& run_events) {
   bool running = session.command_running;
   session.command_running = true;
   run_events();
   session.command_running = running;
 }
 
-bool tick_check_box(Session& session, CheckBox& box, bool ticked) {
+bool tick_check_box(WindowSession& session, CheckBox& box, bool ticked) {
   if (session.command_running) return false;
   box.value = ticked ? 1 : 0;
   WindowState& window = session.window;
@@ -56,13 +55,13 @@ bool tick_check_box(Session& session, CheckBox& box, bool ticked) {
   return true;
 }
 
-bool edit_text(Session& session, TextBox& box, const std::string& text) {
+bool edit_text(WindowSession& session, TextBox& box, const std::string& text) {
   if (session.command_running) return false;
   box.text = text;
   return true;
 }
 
-void analyze_dropped_scene(Session& session, const std::string& path) {
+void analyze_dropped_scene(WindowSession& session, const std::string& path) {
   if (session.scene.file_loaded == 1) {
     // The analysis of a given path skips its own confirmation and reset, and
     // its statistics add up: start from the empty state.
@@ -77,11 +76,11 @@ bool is_scene_file(const std::string& path) {
   return equal_ignoring_case(type, "ase") || equal_ignoring_case(type, "asc");
 }
 
-void close_window(Session& session) {
+void close_window(WindowSession& session) {
   if (!session.quit_requested) save_options(session);
 }
 
-bool request_close(Session& session) {
+bool request_close(WindowSession& session) {
   if (session.command_running) {
     session.close_requested = true;
     return false;
@@ -90,7 +89,7 @@ bool request_close(Session& session) {
   return true;
 }
 
-bool close_due(const Session& session) {
+bool close_due(const WindowSession& session) {
   return !session.command_running && (session.quit_requested || session.close_requested);
 }
 

@@ -1,10 +1,9 @@
 #include <cstdio>
 
-#include "app/scene_commands.h"
+#include "analysis/analysis_driver.h"
 #include "cli/cli_session.h"
+#include "cli/command_line.h"
 #include "cli/commands.h"
-#include "cli/json_writer.h"
-#include "cli/material_report.h"
 #include "cli/object_report.h"
 #include "cli/scene_report.h"
 #include "cli/texture_options.h"
@@ -55,72 +54,36 @@ struct AnalyzeOptions {
   TextureOptions textures;
 };
 
-// Returns false (with a message) when the arguments can't be used.
-bool parse(const std::vector<std::string>& args, AnalyzeOptions& options) {
-  bool have_scene = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg == "--json") {
-      options.json = true;
-    } else if (arg == "--report") {
-      if (i + 1 == args.size() || args[i + 1].empty()) {
-        std::fputs("meshmill-cli analyze: a file name is missing after --report\n", stderr);
-        return false;
-      }
-      options.report = args[++i];
-    } else if (options.textures.take(arg)) {
-      continue;
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      std::fprintf(stderr, "meshmill-cli analyze: unknown option %s\n", arg.c_str());
-      return false;
-    } else if (have_scene) {
-      std::fprintf(stderr, "meshmill-cli analyze: only one scene, please (%s)\n", arg.c_str());
-      return false;
-    } else {
-      options.scene = arg;
-      have_scene = true;
-    }
-  }
-  if (!have_scene) std::fputs("meshmill-cli analyze: which scene? (SCENE missing)\n", stderr);
-  return have_scene;
-}
-
 }  // namespace
 
 int run_analyze(const std::vector<std::string>& args) {
-  for (const auto& arg : args) {
-    if (arg == "--help" || arg == "-h") {
-      std::fputs(analyze_help, stdout);
-      std::fputs(report_option_help, stdout);
-      std::fputs(texture_options_help, stdout);
-      std::fputs(analyze_help_end, stdout);
-      return exit_status::done;
-    }
+  if (asks_for_help(args)) {
+    std::fputs(analyze_help, stdout);
+    std::fputs(report_option_help, stdout);
+    std::fputs(texture_options_help, stdout);
+    std::fputs(analyze_help_end, stdout);
+    return exit_status::done;
   }
-  AnalyzeOptions options;
-  if (!parse(args, options)) {
-    std::fputs("Try 'meshmill-cli analyze --help'.\n", stderr);
+  AnalyzeOptions o;
+  if (!parse_command_line("analyze", args,
+                          {{"--json", &o.json}, o.textures.rename_flag(),
+                           o.textures.auto_shorten_flag()},
+                          {{"--report", &o.report}}, o.scene)) {
     return exit_status::usage;
   }
+  RunSettings settings;
+  o.textures.apply(settings);
   CliSession cli(QuestionPolicy::answer_no);
   cli.prompt().ask_inputs_on_terminal(stdin_is_terminal());
-  Session& session = cli.session();
-  options.textures.apply(session.window);
-  const bool report = !options.report.empty();
-  session.record_objects = report;
+  const bool report = !o.report.empty();
+  cli.session().record_objects = report;
   // The scene is taken like a path on the window's command line.
-  CommandOutcome outcome = analyze_scene(session, options.scene);
-  if (report && outcome.analysed()) write_scene_report_file(cli, options.report, outcome);
-  if (options.json) {
-    JsonWriter json;
-    json.begin_object();
-    write_scene_report(json, cli, options.scene, outcome);
-    write_material_report(json, cli);
-    write_object_records(json, session);
-    json.end_object();
-    std::printf("%s\n", json.text().c_str());
+  CommandOutcome outcome = run_analysis(cli.session(), settings, o.scene);
+  if (report && outcome.analysed()) write_scene_report_file(cli, settings, o.report, outcome);
+  if (o.json) {
+    print_json_document(cli, o.scene, outcome);
   } else {
-    print_statistics(stdout, session);
+    print_statistics(stdout, cli.session());
   }
   return outcome.analysed() ? exit_status::done : exit_status::refused;
 }

@@ -1,17 +1,14 @@
 #include <cstdio>
-#include <cstring>
 
 #include "analysis/analysis_driver.h"
-#include "app/scene_commands.h"
 #include "app/target_choice.h"
 #include "cli/cli_session.h"
+#include "cli/command_line.h"
 #include "cli/commands.h"
-#include "cli/json_writer.h"
-#include "cli/material_report.h"
 #include "cli/object_report.h"
 #include "cli/scene_report.h"
 #include "cli/texture_options.h"
-#include "format/keywords.h"
+#include "platform/ascii_case.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
 #include "platform/process.h"
@@ -75,111 +72,79 @@ struct ConvertOptions {
   TextureOptions textures;
 };
 
-bool fail(const char* text, const std::string& detail = std::string()) {
-  std::fprintf(stderr, "meshmill-cli convert: %s%s\n", text, detail.c_str());
-  return false;
-}
-
 bool ends_with_asc(const std::string& path) {
-  std::string ext = extension(path);
-  return ext.size() == 3 && (ext[0] | 32) == 'a' && (ext[1] | 32) == 's' && (ext[2] | 32) == 'c';
+  return equal_ignoring_case(extension(path), "asc");
 }
 
 // Returns false (with a message) when the arguments can't be used.
 bool parse(const std::vector<std::string>& args, ConvertOptions& o) {
-  struct Flag {
-    const char* name;
-    bool ConvertOptions::*member;
-  };
-  static constexpr Flag flags[] = {
-      {"--no-split", &ConvertOptions::no_split},
-      {"--no-axis-flip", &ConvertOptions::no_axis_flip},
-      {"--no-texture-flip", &ConvertOptions::no_texture_flip},
-      {"--no-mat", &ConvertOptions::no_mat},
-      {"--one-sided", &ConvertOptions::one_sided},
-      {"--white", &ConvertOptions::white},
-      {"--overwrite", &ConvertOptions::overwrite},
-      {"--yes", &ConvertOptions::yes},
-      {"--json", &ConvertOptions::json},
-  };
-  bool have_scene = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    bool is_flag = false;
-    for (const auto& flag : flags) {
-      if (arg == flag.name) {
-        o.*flag.member = true;
-        is_flag = true;
-      }
-    }
-    if (is_flag || o.textures.take(arg)) continue;
-    if (arg == "-o" || arg == "--only" || arg == "--report") {
-      if (i + 1 == args.size()) return fail("a value is missing after ", arg);
-      (arg == "-o" ? o.target : arg == "--only" ? o.only : o.report) = args[++i];
-      if (arg == "-o") o.have_target = true;
-      if (arg == "--report" && o.report.empty()) return fail("a file name is missing after ", arg);
-    } else if (arg.size() > 1 && arg[0] == '-') {
-      return fail("unknown option ", arg);
-    } else if (have_scene) {
-      return fail("only one scene, please: ", arg);
-    } else {
-      o.scene = arg;
-      have_scene = true;
-    }
+  if (!parse_command_line("convert", args,
+                          {{"--no-split", &o.no_split},
+                           {"--no-axis-flip", &o.no_axis_flip},
+                           {"--no-texture-flip", &o.no_texture_flip},
+                           {"--no-mat", &o.no_mat},
+                           {"--one-sided", &o.one_sided},
+                           {"--white", &o.white},
+                           {"--overwrite", &o.overwrite},
+                           {"--yes", &o.yes},
+                           {"--json", &o.json},
+                           o.textures.rename_flag(),
+                           o.textures.auto_shorten_flag()},
+                          {{"-o", &o.target, &o.have_target},
+                           {"--only", &o.only},
+                           {"--report", &o.report}},
+                          o.scene)) {
+    return false;
   }
-  if (!have_scene) return fail("which scene? (SCENE missing)");
   // The target named after the input would be the input itself.
   if (!o.have_target && ends_with_asc(o.scene)) {
-    return fail("an .asc scene needs its target: -o TARGET.asc");
+    return usage_error("convert", "an .asc scene needs its target: -o TARGET.asc");
   }
   if (o.have_target && !o.target.empty() && !ends_with_asc(o.target)) {
-    return fail("the target must be an .asc file: ", o.target);
+    return usage_error("convert", "the target must be an .asc file: " + o.target);
   }
   return true;
 }
 
-// The boxes as the window shows them at its first start, changed by the options.
-void apply_settings(const ConvertOptions& o, WindowState& w) {
+// The settings of the window's first start, changed by the options.
+RunSettings settings_of(const ConvertOptions& o) {
+  RunSettings settings;
   if (o.no_split || o.no_axis_flip || o.no_texture_flip || o.no_mat) {
-    w.Check_all.value = 0;
-    w.Check_splitasc.value = !o.no_split;
-    w.Check_flip3daxis.value = !o.no_axis_flip;
-    w.Check_vtextures.value = !o.no_texture_flip;
-    w.Check_createmat.value = !o.no_mat;
+    settings.use_all_required = false;
+    settings.split_asc = !o.no_split;
+    settings.flip_axis = !o.no_axis_flip;
+    settings.flip_textures = !o.no_texture_flip;
+    settings.create_mat = !o.no_mat;
   }
-  if (o.one_sided) w.Check2.value = 0;
-  if (o.white) w.Check6.value = 1;
-  if (o.overwrite) w.Check4.value = 1;
-  w.Text3.text = o.only;
-  o.textures.apply(w);
+  settings.two_sided = !o.one_sided;
+  settings.white_diffuse = o.white;
+  settings.overwrite_without_warning = o.overwrite;
+  settings.only_objects = o.only;
+  o.textures.apply(settings);
+  return settings;
 }
 
 // The analysis, the target choice and the processing, as far as they go.
-CommandOutcome convert(Session& session, const ConvertOptions& o) {
+CommandOutcome convert(Session& session, RunSettings& settings, const ConvertOptions& o) {
   // The target's folder comes first: the analysis may rename textures, and a
   // run that then stops at its first output would leave them renamed for nothing.
   if (o.have_target && !create_target_folder(session, o.target)) return session.early_end;
   // The scene is taken like a path on the window's command line.
-  CommandOutcome analysis = analyze_scene(session, o.scene);
+  CommandOutcome analysis = run_analysis(session, settings, o.scene);
   if (!analysis.analysed()) return analysis;
   if (o.have_target) {
-    // As in the window: no target for an .asc input with faulty objects.
-    if (!session.window.Target_filename.enabled || !accept_target(session, o.target)) {
-      return {CommandResult::refused};
-    }
+    // As in the window: an .asc input with faulty objects has no target.
+    bool processable = session.scene.file_type != "asc" ||
+                       analysis.result != CommandResult::analysed_with_skips;
+    if (!processable || !accept_target(session, o.target)) return {CommandResult::refused};
+    settings.target = o.target;
   } else {
-    session.window.Check3.value = 1;
+    settings.target_from_source = true;
   }
-  return start_process(session);
+  return run_processing(session, settings);
 }
 
-void write_json(CliSession& cli, const ConvertOptions& o, const CommandOutcome& outcome) {
-  const SceneState& scene = cli.session().scene;
-  JsonWriter json;
-  json.begin_object();
-  write_scene_report(json, cli, o.scene, outcome);
-  write_material_report(json, cli);
-  write_object_records(json, cli.session());
+void write_processing_members(JsonWriter& json, const SceneState& scene) {
   json.key("outputs");
   json.begin_array();
   for (const auto& path : scene.processed_files) json.string(path);
@@ -195,44 +160,38 @@ void write_json(CliSession& cli, const ConvertOptions& o, const CommandOutcome& 
     json.end_object();
   }
   json.end_array();
-  json.end_object();
-  std::printf("%s\n", json.text().c_str());
 }
 
 }  // namespace
 
 int run_convert(const std::vector<std::string>& args) {
-  for (const auto& arg : args) {
-    if (arg == "--help" || arg == "-h") {
-      std::fputs(convert_help, stdout);
-      std::fputs(report_option_help, stdout);
-      std::fputs(texture_options_help, stdout);
-      std::fputs(convert_help_end, stdout);
-      return exit_status::done;
-    }
+  if (asks_for_help(args)) {
+    std::fputs(convert_help, stdout);
+    std::fputs(report_option_help, stdout);
+    std::fputs(texture_options_help, stdout);
+    std::fputs(convert_help_end, stdout);
+    return exit_status::done;
   }
-  ConvertOptions options;
-  if (!parse(args, options)) {
-    std::fputs("Try 'meshmill-cli convert --help'.\n", stderr);
-    return exit_status::usage;
-  }
-  CliSession cli(choose_question_policy(options.yes));
+  ConvertOptions o;
+  if (!parse(args, o)) return exit_status::usage;
+  RunSettings settings = settings_of(o);
+  CliSession cli(choose_question_policy(o.yes));
   cli.prompt().ask_inputs_on_terminal(stdin_is_terminal());
   // The command processes after its own target choice, not right after the analysis.
   cli.prompt().preset_answer(express_question, answer::no);
   // The program ends with the command anyway; Yes would save the window's options.
   cli.prompt().preset_answer(close_question, answer::no);
   Session& session = cli.session();
-  apply_settings(options, session.window);
-  session.record_objects = !options.report.empty();
+  session.record_objects = !o.report.empty();
 
-  CommandOutcome outcome = convert(session, options);
+  CommandOutcome outcome = convert(session, settings, o);
   // A refused processing is reported too, once the scene was analysed.
-  if (!options.report.empty() && session.scene.file_loaded == 1) {
-    write_scene_report_file(cli, options.report, outcome);
+  if (!o.report.empty() && session.scene.file_loaded == 1) {
+    write_scene_report_file(cli, settings, o.report, outcome);
   }
-  if (options.json) {
-    write_json(cli, options, outcome);
+  if (o.json) {
+    print_json_document(cli, o.scene, outcome,
+                        [&](JsonWriter& json) { write_processing_members(json, session.scene); });
   } else {
     for (const auto& path : session.scene.processed_files) std::printf("%s\n", path.c_str());
   }

@@ -1,5 +1,7 @@
 #include "cli/material_report.h"
 
+#include "state/fixed_names.h"
+
 #include <algorithm>
 
 #include "cli/scene_report.h"
@@ -54,7 +56,7 @@ void write_material_report(JsonWriter& json, CliSession& cli) {
     }
   }
   json.end_array();
-  write_side_file(json, cli, "special_materials", "special_materials.txt");
+  write_side_file(json, cli, "special_materials", special_materials_name);
 }
 
 }  // namespace meshmill

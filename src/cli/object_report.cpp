@@ -47,7 +47,8 @@ void write_object_records(JsonWriter& json, const Session& session) {
   json.end_array();
 }
 
-void write_scene_report_file(CliSession& cli, const std::string& path, CommandOutcome& outcome) {
+void write_scene_report_file(CliSession& cli, const RunSettings& settings, const std::string& path,
+                             CommandOutcome& outcome) {
   Session& session = cli.session();
   auto& messages = session.scene.records.messages;
   messages.clear();
@@ -55,7 +56,9 @@ void write_scene_report_file(CliSession& cli, const std::string& path, CommandOu
     messages.push_back({shown.title, shown.style, shown.text});
   }
   std::string failure;
-  if (!save_scene_report(session, path, &failure)) outcome = {CommandResult::failed, failure};
+  if (!save_scene_report(session, settings, path, &failure)) {
+    outcome = {CommandResult::failed, failure};
+  }
 }
 
 }  // namespace meshmill

@@ -5,6 +5,7 @@
 #include "cli/cli_session.h"
 #include "cli/json_writer.h"
 #include "state/command_outcome.h"
+#include "state/run_settings.h"
 
 namespace meshmill {
 
@@ -22,6 +23,7 @@ void write_object_records(JsonWriter& json, const Session& session);
 
 // Writes the scene report of the run to `path`, with the run's messages.
 // When it can't be written the user is told and `outcome` becomes a failure.
-void write_scene_report_file(CliSession& cli, const std::string& path, CommandOutcome& outcome);
+void write_scene_report_file(CliSession& cli, const RunSettings& settings, const std::string& path,
+                             CommandOutcome& outcome);
 
 }  // namespace meshmill

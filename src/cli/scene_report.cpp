@@ -1,7 +1,9 @@
 #include "cli/scene_report.h"
 
 #include "analysis/input_choice.h"
-#include "analysis/scene_statistics.h"
+#include "cli/material_report.h"
+#include "cli/object_report.h"
+#include "state/fixed_names.h"
 
 namespace meshmill {
 
@@ -84,7 +86,19 @@ void write_scene_report(JsonWriter& json, CliSession& cli, const std::string& in
     json.end_object();
   }
   json.end_array();
-  write_side_file(json, cli, "error_log", "error_log.txt");
+  write_side_file(json, cli, "error_log", error_log_name);
+}
+
+void print_json_document(CliSession& cli, const std::string& input, const CommandOutcome& outcome,
+                         const std::function<void(JsonWriter&)>& more) {
+  JsonWriter json;
+  json.begin_object();
+  write_scene_report(json, cli, input, outcome);
+  write_material_report(json, cli);
+  write_object_records(json, cli.session());
+  if (more) more(json);
+  json.end_object();
+  std::printf("%s\n", json.text().c_str());
 }
 
 void write_side_file(JsonWriter& json, CliSession& cli, const char* key, const char* name) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "cli/cli_session.h"
@@ -17,6 +18,11 @@ void print_statistics(std::FILE* out, const Session& session);
 // open JSON object. `outcome` is what the command did as a whole.
 void write_scene_report(JsonWriter& json, CliSession& cli, const std::string& input,
                         const CommandOutcome& outcome);
+
+// Prints the --json document of a run: the members both commands share, the
+// material table, the objects (with a report), then what `more` writes.
+void print_json_document(CliSession& cli, const std::string& input, const CommandOutcome& outcome,
+                         const std::function<void(JsonWriter&)>& more = {});
 
 // The member `key`: the path of the side file `name` the run created and left
 // on disk, or null.

@@ -1,19 +1,18 @@
 #pragma once
 
-#include <string>
-
-#include "state/window_state.h"
+#include "cli/command_line.h"
+#include "state/run_settings.h"
 
 namespace meshmill {
 
-// The options that switch the window's texture-name check boxes.
+// The options that switch the texture-name settings.
 struct TextureOptions {
-  bool rename = false;  // --rename-textures: unticks "Ignore renaming of longnamed textures files"
-  bool auto_shorten = false;  // --auto-shorten: ticks "Automatically shortens pixelmap filenames"
+  bool rename = false;        // --rename-textures: long names are shortened
+  bool auto_shorten = false;  // --auto-shorten: the short names are made up
 
-  // Takes `arg` when it is one of the options.
-  bool take(const std::string& arg);
-  void apply(WindowState& window) const;
+  FlagOption rename_flag() { return {"--rename-textures", &rename}; }
+  FlagOption auto_shorten_flag() { return {"--auto-shorten", &auto_shorten}; }
+  void apply(RunSettings& settings) const;
 };
 
 // The lines of a command's help that describe the options.

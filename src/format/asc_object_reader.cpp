@@ -3,13 +3,12 @@
 #include <charconv>
 
 #include "format/keywords.h"
+#include "format/limits.h"
 
 namespace meshmill {
 
 namespace {
 
-// Plaything2 imports no more faces than this from one object.
-constexpr std::int64_t face_limit = 65535;
 
 // The line begins, letter case aside, with `word`, one blank and k in decimal.
 bool numbered(std::string_view line, std::string_view word, std::int64_t k) {
@@ -95,7 +94,7 @@ bool AscScan::read_counts(AscObject& object) {
   }
   if (object.vertices <= 0) return fault(object, AscFault::no_vertices);
   if (object.faces <= 0) return fault(object, AscFault::no_faces);
-  if (object.faces > face_limit) return fault(object, AscFault::too_many_faces);
+  if (object.faces > most_faces) return fault(object, AscFault::too_many_faces);
   return true;
 }
 

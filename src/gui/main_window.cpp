@@ -70,7 +70,7 @@ MainWindow::MainWindow(PromptService& prompt, FileSystem& fs, const std::string&
 }
 
 void MainWindow::start(const std::string& command_line) {
-  run([command_line](Session& session) { start_up(session, command_line); });
+  run([command_line](WindowSession& session) { start_up(session, command_line); });
 }
 
 void MainWindow::render() {
@@ -110,7 +110,7 @@ void MainWindow::render() {
   }
 }
 
-void MainWindow::run(const std::function<void(Session&)>& command) {
+void MainWindow::run(const std::function<void(WindowSession&)>& command) {
   // Refused while a pass runs: it yields, so the window stays live.
   run_command(session_, command);
   after_command();
@@ -166,7 +166,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
   event->acceptProposedAction();
   // Analysed after the drop has ended, so the dragging program is not kept waiting.
   QTimer::singleShot(0, this, [this, path] {
-    run([path](Session& session) { analyze_dropped_scene(session, path); });
+    run([path](WindowSession& session) { analyze_dropped_scene(session, path); });
   });
 }
 

@@ -7,7 +7,7 @@
 #include "gui/form_controls.h"
 #include "gui/qt_event_pump.h"
 #include "state/recording_prompt.h"
-#include "state/session.h"
+#include "app/window_session.h"
 
 namespace meshmill::gui {
 
@@ -19,7 +19,7 @@ class MainWindow : public QWidget {
  public:
   MainWindow(PromptService& prompt, FileSystem& fs, const std::string& program_folder);
 
-  Session& session() { return session_; }
+  WindowSession& session() { return session_; }
   // The start-up: options, then the scene named on the command line, if any.
   void start(const std::string& command_line);
   void render();
@@ -30,14 +30,14 @@ class MainWindow : public QWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  void run(const std::function<void(Session&)>& command);
+  void run(const std::function<void(WindowSession&)>& command);
   // Brings the window up to date after a command and closes it when that is due.
   void after_command();
   void connect_controls();
 
   QtEventPump pump_;
   RecordingPrompt prompt_;  // keeps the run's messages for the report
-  Session session_;
+  WindowSession session_;
   FormControls controls_;
 };
 

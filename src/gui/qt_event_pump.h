@@ -3,7 +3,7 @@
 #include <QElapsedTimer>
 #include <functional>
 
-#include "state/session.h"
+#include "app/window_session.h"
 
 namespace meshmill::gui {
 

@@ -38,7 +38,7 @@ bool write_objects(Session& session, ProcessingRun& run) {
         record_left_out(record, reason);
       }
     }
-    if (scan.counter() < scene.nr_line2) session.window.Process_bar.set_value(scan.counter());
+    if (scan.counter() < scene.nr_line2) session.view->progress(Pass::processing, scan.counter());
     scene.object_mapped = 0;
   }
   if (scan.reader().failed()) {
@@ -50,16 +50,15 @@ bool write_objects(Session& session, ProcessingRun& run) {
 
 }  // namespace
 
-CommandOutcome process_asc_scene(Session& session) {
+CommandOutcome process_asc_scene(Session& session, const RunSettings& settings) {
   ProcessingRun run;
-  if (!open_processing_run(session, run)) return session.early_end;
+  if (!open_processing_run(session, settings, run)) return session.early_end;
   if (!close_processing_run(session, run, write_objects(session, run))) return session.early_end;
   // An .asc input has no material file: its run ends here and the finish
   // takes over at the steps common to both inputs.
   close_scratch(session);
-  restore_window(session);
-  finish_processing(session, FinishEntry::any_input);
-  return {CommandResult::processed};
+  restore_view(session);
+  return finish_processing(session, settings, FinishEntry::any_input);
 }
 
 }  // namespace meshmill

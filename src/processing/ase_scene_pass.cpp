@@ -37,10 +37,10 @@ bool settle_material(SceneState& scene, const AseObject& object, std::string& re
 
 // Reads the input once and writes every object that passes the filter.
 // False when the input could not be read (reported).
-bool write_objects(Session& session, ProcessingRun& run) {
+bool write_objects(Session& session, const RunSettings& settings, ProcessingRun& run) {
   SceneState& scene = session.scene;
   SceneCursor cursor(*run.input);
-  const ObjectFilter filter(session.window.Text3.text);
+  const ObjectFilter filter(settings.only_objects);
   AseObject object;
   AscWriter writer;
   std::string reason;
@@ -71,7 +71,7 @@ bool write_objects(Session& session, ProcessingRun& run) {
       if (read == ObjectRead::passed_over) record_passed_over(record, !filter.accepts(object.name));
     }
     scene.object_mapped = 0;
-    if (cursor.number() != 0) session.window.Process_bar.set_value(cursor.number());
+    if (cursor.number() != 0) session.view->progress(Pass::processing, cursor.number());
     if (cursor.ended()) break;
     if (!opens_object(cursor.line()) && !cursor.advance()) break;
   }
@@ -84,21 +84,19 @@ bool write_objects(Session& session, ProcessingRun& run) {
 
 }  // namespace
 
-CommandOutcome process_ase_scene(Session& session) {
+CommandOutcome process_ase_scene(Session& session, const RunSettings& settings) {
   ProcessingRun run;
-  if (!open_processing_run(session, run)) return session.early_end;
-  if (!close_processing_run(session, run, write_objects(session, run))) return session.early_end;
-
-  const WindowState& window = session.window;
-  if (session.scene.project_mapped == 1 &&
-      (window.Check_all.ticked() || window.Check_createmat.ticked())) {
-    if (!write_mat_file(session)) {
+  if (!open_processing_run(session, settings, run)) return session.early_end;
+  if (!close_processing_run(session, run, write_objects(session, settings, run))) {
+    return session.early_end;
+  }
+  if (session.scene.project_mapped == 1 && settings.writes_material_file()) {
+    if (!write_mat_file(session, settings)) {
       abandon_processing(session);
       return session.early_end;
     }
   }
-  finish_processing(session, FinishEntry::ase_input);
-  return {CommandResult::processed};
+  return finish_processing(session, settings, FinishEntry::ase_input);
 }
 
 }  // namespace meshmill

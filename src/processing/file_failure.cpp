@@ -15,7 +15,7 @@ void report(Session& session, const std::string& path, const std::string& why,
 
 }  // namespace
 
-void report_file_failure(Session& session, const std::string& path, const std::string& why) {
+void report_write_failure(Session& session, const std::string& path, const std::string& why) {
   report(session, path, why, "written");
 }
 

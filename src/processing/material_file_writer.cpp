@@ -9,6 +9,7 @@
 #include "processing/file_failure.h"
 #include "processing/material_templates.h"
 #include "processing/processing_paths.h"
+#include "state/fixed_names.h"
 #include "processing/text_fields.h"
 
 namespace meshmill {
@@ -64,13 +65,13 @@ std::string opacity_line(std::size_t i, std::size_t j, std::string_view entry, i
 // Closes special_materials.txt and deletes it when nothing went into it.
 bool close_special_materials(Session& session) {
   SceneState& scene = session.scene;
-  std::string path = join_path(input_folder(session), "special_materials.txt");
+  std::string path = side_file_path(session, special_materials_name);
   if (scene.special_mats) {
     bool closed = scene.special_mats->close();
     std::string why = scene.special_mats->error();
     scene.special_mats.reset();
     if (!closed) {
-      report_file_failure(session, path, why);
+      report_write_failure(session, path, why);
       return false;
     }
   }
@@ -88,7 +89,7 @@ bool write_pix_placeholder(Session& session, std::string_view texture, int alpha
   std::string why;
   auto file = session.fs.create(path, CreateMode::replace_when_complete, &why);
   if (!file) {
-    report_file_failure(session, path, why);
+    report_write_failure(session, path, why);
     return false;
   }
   const MaterialTemplates& t = material_templates();
@@ -97,20 +98,19 @@ bool write_pix_placeholder(Session& session, std::string_view texture, int alpha
   for (int k = 0; k < 16; ++k) file->write(std::string_view(pixel, 2));
   file->write(t.fim_pix);
   if (!file->close()) {
-    report_file_failure(session, path, file->error());
+    report_write_failure(session, path, file->error());
     return false;
   }
   scene.processed_files.push_back(path);
   return true;
 }
 
-bool write_mat_file(Session& session) {
+bool write_mat_file(Session& session, const RunSettings& settings) {
   SceneState& scene = session.scene;
-  const WindowState& window = session.window;
   const MaterialTemplates& t = material_templates();
   std::string path = material_file_path(scene.fich_dest);
 
-  if (!window.Check4.ticked() && session.fs.file_exists(path)) {
+  if (!settings.overwrite_without_warning && session.fs.file_exists(path)) {
     scene.express = 0;
     session.prompt.message_box(
         "This 3d scene does have materials so a .mat file is required to be created. But it "
@@ -123,7 +123,7 @@ bool write_mat_file(Session& session) {
   std::string why;
   auto file = session.fs.create(path, CreateMode::replace_when_complete, &why);
   if (!file) {
-    report_file_failure(session, path, why);
+    report_write_failure(session, path, why);
     return false;
   }
   file->write(t.inicio);
@@ -146,7 +146,7 @@ bool write_mat_file(Session& session) {
 
       std::string colour = "\xFF\xFF\xFF";
       if (scene.mat_colors.contains(m, s)) {
-        if (window.Check6.ticked()) scene.mat_colors.at(i, j).clear();
+        if (settings.white_diffuse) scene.mat_colors.at(i, j).clear();
         colour = colour_bytes(scene.mat_colors.at(i, j));
       }
 
@@ -162,7 +162,7 @@ bool write_mat_file(Session& session) {
 
       file->write(t.inicio_mat_before_color);
       file->write(colour);
-      file->write(window.Check2.ticked() ? t.inicio_mat_twosided : t.inicio_mat_onesided);
+      file->write(settings.two_sided ? t.inicio_mat_twosided : t.inicio_mat_onesided);
       file->write(name);
       if (texture == empty_material) {
         file->write(t.rest_mat_empty);
@@ -175,7 +175,7 @@ bool write_mat_file(Session& session) {
   }
 
   if (!file->close()) {
-    report_file_failure(session, path, file->error());
+    report_write_failure(session, path, file->error());
     return false;
   }
   scene.processed_files.push_back(path);

@@ -6,6 +6,7 @@
 #include "processing/file_failure.h"
 #include "processing/processing_finish.h"
 #include "processing/processing_paths.h"
+#include "state/fixed_names.h"
 
 namespace meshmill {
 
@@ -14,17 +15,16 @@ namespace {
 // The target beside the input, of the input's name. False when it is the
 // input itself, or when the user declines to overwrite an existing one
 // (recorded as cancelled).
-bool derive_target(Session& session) {
+bool derive_target(Session& session, const RunSettings& settings) {
   SceneState& scene = session.scene;
-  WindowState& window = session.window;
-  const std::string& input = window.Text_loadfile.text;
+  const std::string& input = scene.fich;
   scene.fich_dest = join_path(parent_folder(input), base_name(input) + ".asc");
-  scene.pix16_dest = join_path(parent_folder(input), "PIX16");
+  scene.pix16_dest = join_path(parent_folder(input), pixelmap_folder_name);
   if (!session.fs.folder_exists(scene.pix16_dest)) session.fs.create_folder(scene.pix16_dest);
 
   // An .asc input's own name: the box was ticked after its analysis unticked it.
   if (!refuse_input_as_output(session, scene.fich_dest)) {
-    if (window.Check4.ticked() || !session.fs.file_exists(scene.fich_dest)) return true;
+    if (settings.overwrite_without_warning || !session.fs.file_exists(scene.fich_dest)) return true;
     int answer = session.prompt.message_box(
         "There is already a .asc file with the same name of the final project indicated. Do you "
         "want to overwrite it?",
@@ -36,20 +36,18 @@ bool derive_target(Session& session) {
         "process, just choose another name)",
         style::information_icon, "Warning");
   }
-  window.Check3.value = 0;
-  window.Target_filename.visible = true;
-  window.Text_savefile.visible = true;
+  session.view->target_needed();
   return false;
 }
 
 // The scratch file beside the input takes the place of the error log stream.
 bool open_scratch(Session& session) {
-  std::string path = join_path(input_folder(session), "testfile.txt");
+  std::string path = side_file_path(session, scratch_file_name);
   session.fs.remove_file(path);
   std::string why;
   auto scratch = session.fs.create(path, CreateMode::direct, &why);
   if (!scratch) {
-    report_file_failure(session, path, why);
+    report_write_failure(session, path, why);
     return false;
   }
   session.scene.logerrors = std::move(scratch);
@@ -58,9 +56,8 @@ bool open_scratch(Session& session) {
 
 }  // namespace
 
-CommandOutcome start_process(Session& session) {
+CommandOutcome run_processing(Session& session, const RunSettings& settings) {
   SceneState& scene = session.scene;
-  WindowState& window = session.window;
   session.early_end = {};
   if (scene.file_loaded == 0) {
     session.prompt.message_box("You HAVE to first import a 3d scene to process!", style::error_icon,
@@ -68,15 +65,15 @@ CommandOutcome start_process(Session& session) {
     return {CommandResult::refused};
   }
   // Express mode derives the target like the box does: it never has a chosen one.
-  bool derived = window.Check3.ticked() || scene.express == 1;
-  if (derived && !derive_target(session)) return session.early_end;
-  if (!derived && window.Text_savefile.text.empty()) {
+  bool derived = settings.target_from_source || scene.express == 1;
+  if (derived && !derive_target(session, settings)) return session.early_end;
+  if (!derived && settings.target.empty()) {
     session.prompt.message_box(
         "You HAVE to choose a target filename before processing this 3d scene !", style::error_icon,
         "Error");
     return {CommandResult::refused};
   }
-  window.Open_error_log.enabled = false;
+  session.view->processing_begun();
   scene.skipped_objects.clear();
   scene.processed_files.clear();
   if (session.record_objects) begin_processing_records(scene.records);
@@ -85,10 +82,9 @@ CommandOutcome start_process(Session& session) {
     return session.early_end;
   }
 
-  if (scene.file_type == "ase") return process_ase_scene(session);
-  if (scene.file_type == "asc") return process_asc_scene(session);
-  finish_processing(session, FinishEntry::any_input);
-  return {CommandResult::processed};
+  if (scene.file_type == "ase") return process_ase_scene(session, settings);
+  if (scene.file_type == "asc") return process_asc_scene(session, settings);
+  return finish_processing(session, settings, FinishEntry::any_input);
 }
 
 }  // namespace meshmill

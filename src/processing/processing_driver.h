@@ -1,15 +1,17 @@
 #pragma once
 
 #include "state/command_outcome.h"
+#include "state/run_settings.h"
 #include "state/session.h"
 
 namespace meshmill {
 
 // The "&Start Process" command: writes the .asc files, the material file and
-// the side files of an analysed scene, then finishes the run. Answers
+// the side files of an analysed scene into `settings.target` (or beside the
+// input, by its name), then finishes the run. Answers
 // `processed` when the run reached its end (SceneState lists the files
 // written and the objects left out), otherwise `refused`, `cancelled` (an
 // overwrite declined) or `failed`.
-CommandOutcome start_process(Session& session);
+CommandOutcome run_processing(Session& session, const RunSettings& settings);
 
 }  // namespace meshmill

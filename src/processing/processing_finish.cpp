@@ -3,7 +3,7 @@
 #include "platform/code_page.h"
 #include "platform/paths.h"
 #include "processing/processing_paths.h"
-#include "state/options.h"
+#include "state/fixed_names.h"
 
 namespace meshmill {
 
@@ -11,12 +11,9 @@ namespace {
 
 constexpr std::size_t listed_objects = 20;
 
-void warn_missing_material_file(Session& session) {
+void warn_missing_material_file(Session& session, const RunSettings& settings) {
   SceneState& scene = session.scene;
-  const WindowState& window = session.window;
-  if (scene.project_mapped != 1 || window.Check_all.ticked() || window.Check_createmat.ticked()) {
-    return;
-  }
+  if (scene.project_mapped != 1 || settings.writes_material_file()) return;
   scene.express = 0;
   session.prompt.message_box(
       "You choosed to NOT create a .mat file for this 3dscene, but this 3d scene DOES use "
@@ -36,7 +33,7 @@ void warn_missing_material_file(Session& session) {
 }
 
 void remove_side_files(Session& session) {
-  std::string scratch = join_path(input_folder(session), "testfile.txt");
+  std::string scratch = side_file_path(session, scratch_file_name);
   if (session.fs.file_exists(scratch)) session.fs.remove_file(scratch);
   // Only an empty folder goes: one holding placeholder pixelmaps stays.
   if (!session.scene.pix16_dest.empty()) session.fs.remove_folder(session.scene.pix16_dest);
@@ -56,11 +53,6 @@ void warn_skipped_objects(Session& session) {
   session.prompt.message_box(text, style::warning_icon, "Warning");
 }
 
-void end_program(Session& session) {
-  save_finish_options(session);
-  session.quit_requested = true;
-}
-
 }  // namespace
 
 void close_scratch(Session& session) {
@@ -68,41 +60,43 @@ void close_scratch(Session& session) {
     session.scene.logerrors->close();
     session.scene.logerrors.reset();
   }
-  std::string error_log = join_path(input_folder(session), "error_log.txt");
+  std::string error_log = side_file_path(session, error_log_name);
   if (session.fs.file_size(error_log) == 0) session.fs.remove_file(error_log);
 }
 
-void restore_window(Session& session) {
-  session.window.pointer = MousePointer::normal;
-  session.window.Label_analize.visible = false;
-  session.window.Process_bar.visible = false;
+void restore_view(Session& session) {
+  session.view->busy(false);
+  session.view->progress_hidden(Pass::processing);
 }
 
-void finish_processing(Session& session, FinishEntry entry) {
+CommandOutcome finish_processing(Session& session, const RunSettings& settings,
+                                 FinishEntry entry) {
   if (entry == FinishEntry::ase_input) {
-    warn_missing_material_file(session);
+    warn_missing_material_file(session, settings);
     close_scratch(session);
-    restore_window(session);
+    restore_view(session);
   }
   remove_side_files(session);
   warn_skipped_objects(session);
 
+  CommandOutcome outcome{CommandResult::processed};
   if (session.scene.express == 1) {
     session.prompt.message_box(
         "Finished exporting of the imported 3d scene file ! DON'T forget to optimize the object "
         "in plaything2 !!",
         style::information_icon, "Finished");
-    end_program(session);
-    return;
+    outcome.ends_program = true;
+    return outcome;
   }
   int answer = session.prompt.message_box(close_question, style::yes_no, "Finished");
-  if (answer == answer::yes) end_program(session);
+  outcome.ends_program = answer == answer::yes;
+  return outcome;
 }
 
 void abandon_processing(Session& session) {
   session.scene.express = 0;
   close_scratch(session);
-  restore_window(session);
+  restore_view(session);
   remove_side_files(session);
 }
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "state/command_outcome.h"
+#include "state/run_settings.h"
 #include "state/session.h"
 
 namespace meshmill {
 
-// The last question of a run; Yes saves three options and ends the program.
+// The last question of a run; Yes ends the program (which saves three options).
 inline constexpr const char* close_question =
     "Finished exporting of the imported 3d scene file ! Finished exporting of the imported 3d "
     "scene file ! DON'T forget to optimize the object in plaything2 !! Do you want the program "
@@ -12,20 +14,22 @@ inline constexpr const char* close_question =
 
 enum class FinishEntry {
   ase_input,  // from the material warnings on: the .asc and .mat files are written
-  any_input   // from the tidying of the scratch file on: the input's pass restored the window
+  any_input   // from the tidying of the scratch file on: the input's pass restored the view
 };
 
 // The end of a processing run: the material warnings (ASE), the tidying of
 // the side files, the list of objects left out, "Finished", and the end of
-// the program in express mode or when the user asks for it.
-void finish_processing(Session& session, FinishEntry entry);
+// the program in express mode or when the user asks for it. Answers
+// `processed`, and whether the program ends.
+CommandOutcome finish_processing(Session& session, const RunSettings& settings,
+                                 FinishEntry entry);
 
 // Closes the scratch stream and deletes an error log that stayed empty.
 void close_scratch(Session& session);
 // The mouse pointer, label and bar of a pass back at rest.
-void restore_window(Session& session);
+void restore_view(Session& session);
 
-// Ends a run that a file failure stopped: side files tidied and the window
+// Ends a run that a file failure stopped: side files tidied and the view
 // restored, without "Finished".
 void abandon_processing(Session& session);
 

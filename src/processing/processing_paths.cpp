@@ -5,8 +5,8 @@
 
 namespace meshmill {
 
-std::string input_folder(const Session& session) {
-  return parent_folder(session.window.Text_loadfile.text);
+std::string side_file_path(const Session& session, const char* name) {
+  return join_path(parent_folder(session.scene.fich), name);
 }
 
 std::string material_file_path(const std::string& fich_dest) {

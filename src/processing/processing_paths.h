@@ -6,9 +6,9 @@
 
 namespace meshmill {
 
-// The folder of the input scene as the window shows it; the side files
-// (error log, special materials, scratch file) live there.
-std::string input_folder(const Session& session);
+// The side files (error log, special materials, scratch file) live beside
+// the input scene: the path of the one named `name`.
+std::string side_file_path(const Session& session, const char* name);
 // The material file beside the target: its last three characters become "mat".
 std::string material_file_path(const std::string& fich_dest);
 

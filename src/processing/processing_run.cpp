@@ -5,25 +5,23 @@
 #include "processing/file_failure.h"
 #include "processing/processing_finish.h"
 #include "processing/processing_paths.h"
+#include "format/limits.h"
 #include "state/split_names.h"
 
 namespace meshmill {
 
-bool open_processing_run(Session& session, ProcessingRun& run) {
+bool open_processing_run(Session& session, const RunSettings& settings, ProcessingRun& run) {
   SceneState& scene = session.scene;
-  WindowState& window = session.window;
-  run.split = window.Check_all.ticked() || window.Check_splitasc.ticked();
-  run.flips.axis_flip = window.Check_all.ticked() || window.Check_flip3daxis.ticked();
-  run.flips.texture_flip = window.Check_all.ticked() || window.Check_vtextures.ticked();
+  run.split = settings.splits_files();
+  run.flips.axis_flip = settings.flips_axis();
+  run.flips.texture_flip = settings.flips_textures();
 
-  window.pointer = MousePointer::busy;
-  window.Label_analize.visible = true;
-  window.Process_bar.set_range(1, scene.nr_line2);
-  window.Process_bar.visible = true;
+  session.view->busy(true);
+  session.view->progress_shown(Pass::processing, scene.nr_line2);
   scene.valid_objects = 0;
   scene.curr_splitasc = 1;
 
-  const std::int64_t files_required = std::max<std::int64_t>(scene.scene_stats[3], 1);
+  const std::int64_t files_required = std::max<std::int64_t>(scene.scene_stats[stat::asc_files], 1);
   if (files_required >= 2 && !run.split) {
     session.prompt.message_box(
         "Without choosing to divid the final .asc, 3d scenes with more than 255 valid objects, "
@@ -66,7 +64,9 @@ bool close_processing_run(Session& session, ProcessingRun& run, bool written) {
 void count_written_object(Session& session, const ProcessingRun& run) {
   SceneState& scene = session.scene;
   ++scene.valid_objects;
-  if (run.split && scene.valid_objects == scene.curr_splitasc * 255) ++scene.curr_splitasc;
+  if (run.split && scene.valid_objects == scene.curr_splitasc * objects_per_asc_file) {
+    ++scene.curr_splitasc;
+  }
 }
 
 }  // namespace meshmill

@@ -14,7 +14,7 @@ bool SplitOutputs::create(Session& session, const std::vector<std::string>& path
     auto file = session.fs.create(path, CreateMode::replace_when_complete, &why);
     if (!file) {
       files_.clear();
-      report_file_failure(session, path, why);
+      report_write_failure(session, path, why);
       return false;
     }
     files_.push_back(std::move(file));
@@ -35,7 +35,7 @@ OutputFile& SplitOutputs::file(std::int64_t n) {
 bool SplitOutputs::report_failure(Session& session) {
   for (std::size_t i = 0; i < files_.size(); ++i) {
     if (files_[i]->failed()) {
-      report_file_failure(session, paths_[i], files_[i]->error());
+      report_write_failure(session, paths_[i], files_[i]->error());
       return true;
     }
   }

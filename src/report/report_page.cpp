@@ -19,18 +19,11 @@ struct Statistic {
 
 // In the window's order, with its captions.
 constexpr Statistic statistics[] = {
-    {1, "Total objects found"},
-    {2, "Valid objects found"},
-    {3, "Asc split files required to import in Pt2"},
-    {4, "Total faces in 3d scene"},
-    {5, "Total vertices in 3d scene"},
-};
-
-constexpr CheckBox WindowState::*settings[] = {
-    &WindowState::Check_all,       &WindowState::Check_splitasc, &WindowState::Check_flip3daxis,
-    &WindowState::Check_vtextures, &WindowState::Check_createmat, &WindowState::Check1,
-    &WindowState::Check2,          &WindowState::Check3,          &WindowState::Check4,
-    &WindowState::Check5,          &WindowState::Check6,
+    {stat::total_objects, "Total objects found"},
+    {stat::valid_objects, "Valid objects found"},
+    {stat::asc_files, "Asc split files required to import in Pt2"},
+    {stat::faces, "Total faces in 3d scene"},
+    {stat::vertices, "Total vertices in 3d scene"},
 };
 
 void append_head(std::string& out, const Session& session) {
@@ -59,9 +52,8 @@ void append_header(std::string& out, const Session& session, std::string_view da
   out += "</span></div></header>";
 }
 
-void append_summary(std::string& out, const Session& session) {
+void append_summary(std::string& out, const Session& session, const RunSettings& settings) {
   const SceneState& scene = session.scene;
-  const WindowState& window = session.window;
   out += "<section id=\"summary\"><h2>";
   out += scene.records.processed ? "Conversion" : "Analysis";
   out += "</h2><div class=\"stats\">";
@@ -73,22 +65,19 @@ void append_summary(std::string& out, const Session& session) {
     out += "</span></div>";
   }
   out += "</div><h3>Settings</h3><ul class=\"settings\">";
-  for (auto member : settings) {
-    const CheckBox& box = window.*member;
-    // "Use all required settings..." applies these four, whatever they show.
-    bool implied = window.Check_all.ticked() &&
-                   (member == &WindowState::Check_createmat || member == &WindowState::Check_splitasc ||
-                    member == &WindowState::Check_flip3daxis || member == &WindowState::Check_vtextures);
-    out += box.ticked() || implied ? "<li>&#9745; " : "<li>&#9744; ";
-    append_html(out, box.caption);
-    if (implied && !box.ticked()) out += " <small>(by the first setting)</small>";
+  for (const SettingEntry& entry : listed_settings) {
+    const bool on = settings.*entry.field;
+    const bool implied = entry.implied_by_all && settings.use_all_required;
+    out += on || implied ? "<li>&#9745; " : "<li>&#9744; ";
+    append_html(out, entry.caption);
+    if (implied && !on) out += " <small>(by the first setting)</small>";
     out += "</li>";
   }
   out += "<li>Include only following objects : ";
-  if (window.Text3.text.empty()) {
+  if (settings.only_objects.empty()) {
     out += "<small>(all)</small>";
   } else {
-    append_html(out, window.Text3.text);
+    append_html(out, settings.only_objects);
   }
   out += "</li></ul>";
   if (scene.records.processed) {
@@ -111,7 +100,8 @@ void append_summary(std::string& out, const Session& session) {
 
 }  // namespace
 
-std::string render_report(const Session& session, std::string_view date) {
+std::string render_report(const Session& session, const RunSettings& settings,
+                          std::string_view date) {
   const SceneState& scene = session.scene;
   const SceneRecords& records = scene.records;
   const bool asc = scene.file_type == "asc";
@@ -124,7 +114,7 @@ std::string render_report(const Session& session, std::string_view date) {
   out += "<body>";
   append_header(out, session, date);
   out += "<main>";
-  append_summary(out, session);
+  append_summary(out, session, settings);
   append_map(out, records, palette, asc ? widest_view(records) : MapView::top);
   append_objects_table(out, records, palette);
   if (!asc) append_materials_table(out, session);

@@ -24,6 +24,9 @@ struct CommandOutcome {
 
   CommandResult result;
   std::string failure;  // for `failed`: the text the user was shown
+  // The processing ended the program (express mode, or the user said Yes to
+  // closing): the window saves its finish options and closes.
+  bool ends_program = false;
 
   bool analysed() const {
     return result == CommandResult::analysed || result == CommandResult::analysed_with_skips;

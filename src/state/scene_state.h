@@ -46,6 +46,15 @@ class TextGrid {
   std::vector<std::vector<std::string>> cells_;
 };
 
+// Indices of `scene_stats`, the statistics the window shows.
+namespace stat {
+inline constexpr int total_objects = 1;
+inline constexpr int valid_objects = 2;
+inline constexpr int asc_files = 3;
+inline constexpr int faces = 4;
+inline constexpr int vertices = 5;
+}  // namespace stat
+
 // The reserved marker of an absent material name or texture.
 inline constexpr const char* empty_material = "[{empty material}]";
 inline constexpr const char* empty_material_entry = "[{empty material}] , [{empty material}]";
@@ -66,7 +75,6 @@ struct SceneState {
   std::string fich_dest;   // the target .asc
   std::string pix16_dest;  // the PIX16 folder beside the target
   std::string tif_folder;  // the input's TIFFRGB folder
-  std::string impo;        // path from the command line, used by one analysis
 
   // Side files held open between steps. The analysis creates both; the
   // processing swaps `logerrors` for its scratch file.
@@ -77,9 +85,8 @@ struct SceneState {
   std::int64_t nr_line2 = 0;
   std::int64_t nr_objects = 0;
   std::int64_t valid_objects = 0;
-  std::int64_t scene_stats[9] = {};  // 1 objects, 2 valid, 3 .asc files, 4 faces, 5 vertices
+  std::int64_t scene_stats[9] = {};  // indexed by `stat`
   std::vector<std::string> obj_names = {std::string()};
-  int serious_error = 0;
   int file_loaded = 0;
   int project_mapped = 0;
   std::int64_t nr_mapped_objs = 0;

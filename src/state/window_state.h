@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "state/run_settings.h"
+
 namespace meshmill {
 
 // The window as plain state: the commands change it, the Qt window renders it
@@ -57,17 +59,18 @@ struct WindowState {
   ProgressBar Analize_bar;
 
   // Group "Settings for processed file creation".
-  CheckBox Check_all{"Use all required settings for a complete 3d scene importing", 1};
-  CheckBox Check_createmat{"Create custom .mat file for the imported scene", 0, false};
-  CheckBox Check_splitasc{"Split 3d scene file into 255 objects each file", 0, false};
-  CheckBox Check_flip3daxis{"Flip 3D studio axis", 0, false};
-  CheckBox Check_vtextures{"Flip all textures vertically", 0, false};
-  CheckBox Check1{"Automatically shortens pixelmap filenames", 0};
-  CheckBox Check2{"Apply \"two sided\" flag in all materials", 1};
-  CheckBox Check3{"Use the source filename as target name (.ASE files only)", 0};
-  CheckBox Check4{"Automatically overwrite .asc and .mat files without warn.", 0};
-  CheckBox Check5{"Ignore renaming of longnamed textures files", 1};
-  CheckBox Check6{"Set C2 default diffuse color (White) in EVERY materials", 0};
+  // app/window_settings.cpp maps these onto RunSettings.
+  CheckBox Check_all{setting_caption::use_all_required, 1};
+  CheckBox Check_createmat{setting_caption::create_mat, 0, false};
+  CheckBox Check_splitasc{setting_caption::split_asc, 0, false};
+  CheckBox Check_flip3daxis{setting_caption::flip_axis, 0, false};
+  CheckBox Check_vtextures{setting_caption::flip_textures, 0, false};
+  CheckBox Check1{setting_caption::auto_shorten_textures, 0};
+  CheckBox Check2{setting_caption::two_sided, 1};
+  CheckBox Check3{setting_caption::target_from_source, 0};
+  CheckBox Check4{setting_caption::overwrite_without_warning, 0};
+  CheckBox Check5{setting_caption::keep_long_texture_names, 1};
+  CheckBox Check6{setting_caption::white_diffuse, 0};
   Label Label5{"Include only following objects :"};
   TextBox Text3;
   Button Target_filename{"&Target filename and path for processed 3d scene file", false};

@@ -117,7 +117,7 @@ void MainWindow::relayout() {
 }
 
 void MainWindow::start(const std::string& command_line) {
-  run([&command_line](Session& session) { start_up(session, command_line); });
+  run([&command_line](WindowSession& session) { start_up(session, command_line); });
 }
 
 void MainWindow::render() {
@@ -135,7 +135,7 @@ void MainWindow::render() {
   }
 }
 
-void MainWindow::run(const std::function<void(Session&)>& command) {
+void MainWindow::run(const std::function<void(WindowSession&)>& command) {
   // Refused while a pass runs: it yields, so the window stays live.
   run_command(session_, command);
   after_command();
@@ -255,7 +255,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case analyze_drop_message: {
       std::string path = std::move(dropped_path_);
-      run([&path](Session& session) { analyze_dropped_scene(session, path); });
+      run([&path](WindowSession& session) { analyze_dropped_scene(session, path); });
       return 0;
     }
     case WM_CLOSE:

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "state/recording_prompt.h"
-#include "state/session.h"
+#include "app/window_session.h"
 #include "win32/form_controls.h"
 #include "win32/form_hints.h"
 #include "win32/form_layout.h"
@@ -26,7 +26,7 @@ class MainWindow {
   MainWindow& operator=(const MainWindow&) = delete;
 
   HWND handle() const { return window_; }
-  Session& session() { return session_; }
+  WindowSession& session() { return session_; }
   // The control of that name (Form1's control names), for the tests.
   HWND control(std::string_view name) const { return controls_.window_of(name); }
 
@@ -42,12 +42,12 @@ class MainWindow {
   void relayout();
   void on_command(int id, int notification, HWND from);
   void on_drop(HDROP drop);
-  void run(const std::function<void(Session&)>& command);
+  void run(const std::function<void(WindowSession&)>& command);
   void after_command();
 
   Win32EventPump pump_;
   RecordingPrompt prompt_;  // keeps the run's messages for the report
-  Session session_;
+  WindowSession session_;
   HWND window_ = nullptr;
   FormControls controls_;
   FormHints hints_;

@@ -5,7 +5,7 @@
 #include <chrono>
 #include <functional>
 
-#include "state/session.h"
+#include "app/window_session.h"
 
 namespace meshmill::win32 {
 

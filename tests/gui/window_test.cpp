@@ -10,7 +10,7 @@
 
 #include "gui/main_window.h"
 #include "platform/version.h"
-#include "state/options.h"
+#include "app/options.h"
 #include "support/messages.h"
 #include "support/scene_builder.h"
 #include "support/scripted_prompt.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "state/session.h"
+#include "app/window_session.h"
 
 namespace meshmill::testing {
 

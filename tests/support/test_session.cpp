@@ -10,7 +10,7 @@
 
 namespace meshmill::testing {
 
-CommandOutcome analyze(Session& session, const std::string& path) {
+CommandOutcome analyze(WindowSession& session, const std::string& path) {
   return analyze_scene(session, path);
 }
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "state/command_outcome.h"
-#include "state/session.h"
+#include "app/window_session.h"
 #include "support/faulty_file_system.h"
 #include "support/null_event_pump.h"
 #include "support/scripted_prompt.h"
@@ -24,13 +24,13 @@ struct TestSession {
   std::unique_ptr<FileSystem> native = make_native_file_system();
   FaultyFileSystem fs{*native};
   NullEventPump pump;
-  Session session{prompt, fs, pump};
+  WindowSession session{prompt, fs, pump};
 
   TestSession() { session.program_folder = folder.path(); }
 };
 
 // Every test analyses through here: the scene at `path`, or the open dialog when empty.
-CommandOutcome analyze(Session& session, const std::string& path);
+CommandOutcome analyze(WindowSession& session, const std::string& path);
 
 // Writes `text` as `name` beside a TIFFRGB folder and analyses it. Returns the scene's path.
 std::string analyse_text(TestSession& t, const std::string& text,

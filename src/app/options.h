@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "state/session.h"
+#include "app/window_session.h"
 
 namespace meshmill {
 
@@ -12,10 +12,10 @@ namespace meshmill {
 // folder when the program's folder can't be written.
 std::string options_file_path(FileSystem& fs, const std::string& program_folder);
 // Loads keys 1 to 6 in order, stopping at the first one that reads "empty".
-void load_options(Session& session);
+void load_options(WindowSession& session);
 // Saves keys 1 to 6 (the window closes).
-void save_options(Session& session);
+void save_options(WindowSession& session);
 // Saves keys 1 to 3 only (the processing ends the program).
-void save_finish_options(Session& session);
+void save_finish_options(WindowSession& session);
 
 }  // namespace meshmill

@@ -1,4 +1,4 @@
-#include "state/options.h"
+#include "app/options.h"
 
 #include <array>
 
@@ -63,7 +63,7 @@ void make_folders(FileSystem& fs, const std::string& folder) {
 
 // Writes the first `count` keys; the result is not checked (a file that can't
 // be written is silently not updated).
-void save_keys(Session& session, std::size_t count) {
+void save_keys(WindowSession& session, std::size_t count) {
   const std::string& path = session.ini_file_name;
   if (path.empty()) return;
   make_folders(session.fs, parent_folder(path));
@@ -85,7 +85,7 @@ std::string options_file_path(FileSystem& fs, const std::string& program_folder)
   return join_path(program_folder, options_file_name);
 }
 
-void load_options(Session& session) {
+void load_options(WindowSession& session) {
   IniFile file = IniFile::load(session.fs, session.ini_file_name);
   for (const Option& option : options) {
     std::string text = file.read(section, option.key, missing, value_buffer);
@@ -96,11 +96,11 @@ void load_options(Session& session) {
   }
 }
 
-void save_options(Session& session) {
+void save_options(WindowSession& session) {
   save_keys(session, options.size());
 }
 
-void save_finish_options(Session& session) {
+void save_finish_options(WindowSession& session) {
   save_keys(session, 3);
 }
 
