@@ -2,16 +2,24 @@
 # to a higher layer or sideways to a peer. Run with -DSOURCE_DIR=<src>.
 #
 # Layers, bottom up; folders of one rank are peers and never include each other.
+cmake_policy(SET CMP0057 NEW)  # if(... IN_LIST ...)
+
 set(rank_platform 1)
 set(rank_format 2)
 set(rank_state 3)
 set(rank_analysis 4)
 set(rank_processing 4)
 set(rank_report 4)
+set(rank_textures 4)
 set(rank_app 5)
 set(rank_cli 6)
 set(rank_gui 6)
 set(rank_win32 6)
+
+# The passes take their settings as parameters: the window's controls are
+# app's business, even though they live in a lower layer.
+set(pass_folders analysis processing report textures)
+set(window_headers state/window_state.h state/window_rules.h)
 
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.in)
 set(faults 0)
@@ -34,6 +42,10 @@ foreach(source IN LISTS sources)
     string(REGEX REPLACE "/$" "" target "${target}")
     if(target STREQUAL "")
       message(SEND_ERROR "src/${source}:${number}: \"${included}\" names no layer folder")
+      math(EXPR faults "${faults} + 1")
+    elseif(folder IN_LIST pass_folders AND included IN_LIST window_headers)
+      message(SEND_ERROR "src/${source}:${number}: ${folder} may not include \"${included}\" "
+                         "(the passes never see the window)")
       math(EXPR faults "${faults} + 1")
     elseif(target STREQUAL folder)
       continue()
