@@ -98,7 +98,6 @@ TEST(AscInputProcessing, SplitsEvery255Objects) {
   EXPECT_NE(files[0].find("Vertex 0:  X:0.5     Y:0.0000     Z:2.25\r\n"), std::string::npos);
   EXPECT_EQ(objects_in(files[0]), 255u);
   EXPECT_EQ(t.session.scene.valid_objects, 511);
-  EXPECT_EQ(t.session.scene.curr_splitasc, 3);
 
   // Without the split every object goes into the one target, after a warning.
   TestSession one;

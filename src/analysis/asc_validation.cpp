@@ -115,7 +115,6 @@ PassOutcome check_asc_objects(Session& session, bool& problems) {
         if (recorder) recorder->valid(object.faces, object.vertices);
       }
     }
-    scene.object_mapped = 0;
     session.view->progress(Pass::analysis, scan.counter());
   }
   return PassOutcome::completed;

@@ -22,7 +22,7 @@ std::optional<std::string> ConsolePrompt::read_answer() {
 int ConsolePrompt::message_box(const std::string& text, int style, const std::string& title) {
   messages_.push_back({title, style, text});
   std::fprintf(out_, "%s: %s", title.c_str(), text.c_str());
-  bool question = (style & 7) == style::yes_no;
+  bool question = style::asks_yes_no(style);
   if (!question) {
     std::fputc('\n', out_);
     return answer::ok;

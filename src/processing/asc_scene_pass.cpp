@@ -28,9 +28,9 @@ bool write_objects(Session& session, ProcessingRun& run) {
     if (!scan.next_step()) break;
     if (scan.at_object()) {
       ObjectRecord* record = recording ? records.at_line(scan.reader().number()) : nullptr;
-      OutputFile& out = run.outputs.file(scene.curr_splitasc);
+      OutputFile& out = run.outputs.file(run.current_file);
       if (writer.write_asc_object(scan, out, reason)) {
-        record_written(record, run.outputs.path(scene.curr_splitasc));
+        record_written(record, run.outputs.path(run.current_file));
         count_written_object(session, run);
         if (out.failed()) break;  // reported when the files are closed
       } else {
@@ -39,7 +39,6 @@ bool write_objects(Session& session, ProcessingRun& run) {
       }
     }
     if (scan.counter() < scene.nr_line2) session.view->progress(Pass::processing, scan.counter());
-    scene.object_mapped = 0;
   }
   if (scan.reader().failed()) {
     report_read_failure(session, scene.fich, scan.reader().error());

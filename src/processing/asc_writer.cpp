@@ -250,15 +250,16 @@ void AscWriter::append_face(std::size_t i, const Face& face, bool mapped) {
   text_ += crlf;
 }
 
-void AscWriter::append_material_lines(const Face& face, const SceneState& scene) {
+void AscWriter::append_material_lines(const Face& face, std::int64_t material_ref,
+                                      const SceneState& scene) {
   std::int64_t submaterials = 0;
-  if (scene.mat_ref >= 0 && static_cast<std::size_t>(scene.mat_ref) < scene.submat_count.size()) {
-    submaterials = scene.submat_count[static_cast<std::size_t>(scene.mat_ref)];
+  if (material_ref >= 0 && static_cast<std::size_t>(material_ref) < scene.submat_count.size()) {
+    submaterials = scene.submat_count[static_cast<std::size_t>(material_ref)];
   }
   std::int64_t slot = material_slot(face.material_id, submaterials);
-  if (!scene.mat_names.contains(scene.mat_ref, slot)) return;
+  if (!scene.mat_names.contains(material_ref, slot)) return;
   std::string_view entry =
-      scene.mat_names.at(static_cast<std::size_t>(scene.mat_ref), static_cast<std::size_t>(slot));
+      scene.mat_names.at(static_cast<std::size_t>(material_ref), static_cast<std::size_t>(slot));
   std::string_view name = entry.substr(0, entry.find(" , "));
   // An empty entry (a material class the analysis doesn't know) has no material either.
   if (name.empty() || name == empty_material) return;
@@ -272,9 +273,10 @@ void AscWriter::flush_if_full(OutputFile& out) {
   text_.clear();
 }
 
-bool AscWriter::write_ase_object(const AseObject& object, const SceneState& scene,
-                                 FlipOptions flips, OutputFile& out, std::string& reason) {
-  const bool mapped = scene.object_mapped == 1;
+bool AscWriter::write_ase_object(const AseObject& object, ObjectMaterial material,
+                                 const SceneState& scene, FlipOptions flips, OutputFile& out,
+                                 std::string& reason) {
+  const bool mapped = material.mapped;
   if (!read_faces(object, mapped, reason)) return false;
 
   text_.clear();
@@ -294,7 +296,7 @@ bool AscWriter::write_ase_object(const AseObject& object, const SceneState& scen
   text_ += "Face list:\r\n";
   for (std::size_t i = 0; i < faces_.size(); ++i) {
     append_face(i, faces_[i], mapped);
-    if (mapped) append_material_lines(faces_[i], scene);
+    if (mapped) append_material_lines(faces_[i], material.ref, scene);
     flush_if_full(out);
   }
   text_ += crlf;

@@ -11,6 +11,13 @@
 
 namespace meshmill {
 
+// How one object is written: mapped (with U, V and the lines of its
+// material `ref`) or not.
+struct ObjectMaterial {
+  bool mapped = false;
+  std::int64_t ref = 0;
+};
+
 struct FlipOptions {
   bool axis_flip = false;     // (x, y, z) becomes (x, z, -y)
   bool texture_flip = false;  // (u, v) becomes (u, -v), mapped objects only
@@ -21,12 +28,12 @@ struct FlipOptions {
 // per line.
 class AscWriter {
  public:
-  // Converts one ASE object, mapped or not as `scene.object_mapped` says, with
-  // the material `scene.mat_ref`, and writes its block to `out`. An object
+  // Converts one ASE object, mapped or not as `material` says, with the
+  // material table of `scene`, and writes its block to `out`. An object
   // that refers to a vertex, texture vertex or field it doesn't have is not
   // written at all: the result is false and `reason` says why.
-  bool write_ase_object(const AseObject& object, const SceneState& scene, FlipOptions flips,
-                        OutputFile& out, std::string& reason);
+  bool write_ase_object(const AseObject& object, ObjectMaterial material, const SceneState& scene,
+                        FlipOptions flips, OutputFile& out, std::string& reason);
 
  private:
   struct Face {
@@ -46,7 +53,7 @@ class AscWriter {
   void append_vertex_text(const AseObject& object, const VertexSource& source, bool mapped,
                           FlipOptions flips);
   void append_face(std::size_t i, const Face& face, bool mapped);
-  void append_material_lines(const Face& face, const SceneState& scene);
+  void append_material_lines(const Face& face, std::int64_t material_ref, const SceneState& scene);
   void flush_if_full(OutputFile& out);
 
   std::vector<Face> faces_;

@@ -15,9 +15,11 @@ namespace meshmill {
 
 namespace {
 
-// Settles `mat_ref` and `object_mapped` for a read object; false (with the
-// reason) when its material reference is outside the material list.
-bool settle_material(SceneState& scene, const AseObject& object, std::string& reason) {
+// How a read object is written: an object without a material reference is
+// unmapped. False (with the reason) when its reference is outside the material list.
+bool settle_material(const SceneState& scene, const AseObject& object, ObjectMaterial& material,
+                     std::string& reason) {
+  material = {};
   if (!object.has_material_ref) return true;
   if (object.material_ref < 0 || object.material_ref >= scene.nr_mapped_objs) {
     reason = "its material reference " + std::to_string(object.material_ref) +
@@ -25,13 +27,11 @@ bool settle_material(SceneState& scene, const AseObject& object, std::string& re
              " materials";
     return false;
   }
-  scene.mat_ref = object.material_ref;
-  scene.object_mapped = 1;
+  material.ref = object.material_ref;
   // Only the whole empty entry makes an object unmapped.
-  if (scene.mat_names.contains(scene.mat_ref, 0) &&
-      scene.mat_names.at(static_cast<std::size_t>(scene.mat_ref), 0) == empty_material_entry) {
-    scene.object_mapped = 0;
-  }
+  material.mapped =
+      !(scene.mat_names.contains(material.ref, 0) &&
+        scene.mat_names.at(static_cast<std::size_t>(material.ref), 0) == empty_material_entry);
   return true;
 }
 
@@ -42,6 +42,7 @@ bool write_objects(Session& session, const RunSettings& settings, ProcessingRun&
   SceneCursor cursor(*run.input);
   const ObjectFilter filter(settings.only_objects);
   AseObject object;
+  ObjectMaterial material;
   AscWriter writer;
   std::string reason;
 
@@ -54,10 +55,10 @@ bool write_objects(Session& session, const RunSettings& settings, ProcessingRun&
       ObjectRecord* record = recording ? records.at_line(cursor.number()) : nullptr;
       ObjectRead read = read_ase_object(cursor, filter, scene.project_mapped == 1, object, reason);
       if (read == ObjectRead::ready) {
-        OutputFile& out = run.outputs.file(scene.curr_splitasc);
-        if (settle_material(scene, object, reason) &&
-            writer.write_ase_object(object, scene, run.flips, out, reason)) {
-          record_written(record, run.outputs.path(scene.curr_splitasc));
+        OutputFile& out = run.outputs.file(run.current_file);
+        if (settle_material(scene, object, material, reason) &&
+            writer.write_ase_object(object, material, scene, run.flips, out, reason)) {
+          record_written(record, run.outputs.path(run.current_file));
           count_written_object(session, run);
           if (out.failed()) break;  // reported when the files are closed
         } else {
@@ -70,7 +71,6 @@ bool write_objects(Session& session, const RunSettings& settings, ProcessingRun&
       }
       if (read == ObjectRead::passed_over) record_passed_over(record, !filter.accepts(object.name));
     }
-    scene.object_mapped = 0;
     if (cursor.number() != 0) session.view->progress(Pass::processing, cursor.number());
     if (cursor.ended()) break;
     if (!opens_object(cursor.line()) && !cursor.advance()) break;

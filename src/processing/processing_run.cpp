@@ -19,7 +19,7 @@ bool open_processing_run(Session& session, const RunSettings& settings, Processi
   session.view->busy(true);
   session.view->progress_shown(Pass::processing, scene.nr_line2);
   scene.valid_objects = 0;
-  scene.curr_splitasc = 1;
+  run.current_file = 1;
 
   const std::int64_t files_required = std::max<std::int64_t>(scene.scene_stats[stat::asc_files], 1);
   if (files_required >= 2 && !run.split) {
@@ -61,11 +61,11 @@ bool close_processing_run(Session& session, ProcessingRun& run, bool written) {
   return false;
 }
 
-void count_written_object(Session& session, const ProcessingRun& run) {
+void count_written_object(Session& session, ProcessingRun& run) {
   SceneState& scene = session.scene;
   ++scene.valid_objects;
-  if (run.split && scene.valid_objects == scene.curr_splitasc * objects_per_asc_file) {
-    ++scene.curr_splitasc;
+  if (run.split && scene.valid_objects == run.current_file * objects_per_asc_file) {
+    ++run.current_file;
   }
 }
 

@@ -14,6 +14,7 @@ namespace meshmill {
 // in force, the .asc files and the input.
 struct ProcessingRun {
   bool split = false;  // one file per `objects_per_asc_file` objects
+  std::int64_t current_file = 1;  // the .asc file the next object goes into, from 1
   FlipOptions flips;
   SplitOutputs outputs;
   std::unique_ptr<LineReader> input;
@@ -32,6 +33,6 @@ bool close_processing_run(Session& session, ProcessingRun& run, bool written);
 
 // Counts a written object; after every `objects_per_asc_file` of them the
 // next goes into the next file.
-void count_written_object(Session& session, const ProcessingRun& run);
+void count_written_object(Session& session, ProcessingRun& run);
 
 }  // namespace meshmill

@@ -153,14 +153,14 @@ void append_material_row(std::string& out, const Session& session, std::size_t m
 }
 
 const char* message_kind(int style) {
-  switch (style & 0x70) {
-    case 16:
+  switch (style::icon_of(style)) {
+    case style::error_icon:
       return "error";
-    case 32:
+    case style::question_icon:
       return "question";
-    case 48:
+    case style::warning_icon:
       return "warning";
-    case 64:
+    case style::information_icon:
       return "information";
     default:
       return "plain";

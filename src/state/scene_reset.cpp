@@ -11,16 +11,13 @@ void reset_scene(SceneState& scene, SceneReset scope) {
   scene.nr_objects = 0;
   scene.valid_objects = 0;
   scene.project_mapped = 0;
-  scene.object_mapped = 0;
   scene.file_loaded = 0;
   scene.file_type.clear();
   scene.fich.clear();
   scene.fich_dest.clear();
   scene.obj_names.assign(1, std::string());
   if (scope == SceneReset::loaded_scene) return;
-  scene.curr_splitasc = 0;
   scene.nr_mapped_objs = 0;
-  scene.mat_ref = 0;
   scene.num_bigmat = 0;
   scene.express = 0;
   scene.nr_max_mats2 = 0;

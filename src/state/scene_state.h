@@ -106,10 +106,7 @@ struct SceneState {
 
   int express = 0;
 
-  // State of the processing pass.
-  std::int64_t curr_splitasc = 0;
-  int object_mapped = 0;
-  std::int64_t mat_ref = 0;
+  // What the last processing run did.
   std::vector<SkippedObject> skipped_objects;  // objects of the last run left out, and why
   std::vector<std::string> processed_files;    // files the last run wrote (UTF-8 paths)
 
