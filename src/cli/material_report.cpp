@@ -1,18 +1,18 @@
 #include "cli/material_report.h"
 
-#include "state/fixed_names.h"
-
 #include <algorithm>
 
 #include "cli/scene_report.h"
 #include "platform/code_page.h"
+#include "state/fixed_names.h"
+#include "state/material_slot.h"
 
 namespace meshmill {
 
 namespace {
 
 // A text of the table (Windows-1252), or null when it is empty.
-void text_or_null(JsonWriter& json, const std::string& text) {
+void text_or_null(JsonWriter& json, std::string_view text) {
   if (text.empty()) {
     json.null();
   } else {
@@ -21,21 +21,20 @@ void text_or_null(JsonWriter& json, const std::string& text) {
 }
 
 void write_slot(JsonWriter& json, const SceneState& scene, std::size_t m, std::size_t s) {
-  const std::string& entry = scene.mat_names.at(m, s);
-  std::size_t split = entry.find(" , ");
+  const MaterialSlot slot = material_slot(scene, m, s);
   json.begin_object();
   json.key("m");
   json.number(static_cast<std::int64_t>(m));
   json.key("s");
   json.number(static_cast<std::int64_t>(s));
   json.key("name");
-  json.string(cp1252_to_utf8(entry.substr(0, split)));
+  json.string(cp1252_to_utf8(slot.name));
   json.key("texture");
-  text_or_null(json, split == std::string::npos ? std::string() : entry.substr(split + 3));
+  text_or_null(json, slot.texture);
   json.key("color");
-  text_or_null(json, scene.mat_colors.at(m, s));
+  text_or_null(json, slot.colours);
   json.key("opacity");
-  text_or_null(json, scene.mat_opacity.at(m, s));
+  text_or_null(json, slot.opacity);
   json.end_object();
 }
 

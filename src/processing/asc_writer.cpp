@@ -3,6 +3,7 @@
 #include "format/asc_line_parser.h"
 #include "format/keywords.h"
 #include "processing/text_fields.h"
+#include "state/material_slot.h"
 
 namespace meshmill {
 
@@ -258,9 +259,9 @@ void AscWriter::append_material_lines(const Face& face, std::int64_t material_re
   }
   std::int64_t slot = material_slot(face.material_id, submaterials);
   if (!scene.mat_names.contains(material_ref, slot)) return;
-  std::string_view entry =
-      scene.mat_names.at(static_cast<std::size_t>(material_ref), static_cast<std::size_t>(slot));
-  std::string_view name = entry.substr(0, entry.find(" , "));
+  std::string_view name =
+      material_slot(scene, static_cast<std::size_t>(material_ref), static_cast<std::size_t>(slot))
+          .name;
   // An empty entry (a material class the analysis doesn't know) has no material either.
   if (name.empty() || name == empty_material) return;
   text_.append("Material:\"").append(name).append("\"\r\n");

@@ -8,15 +8,17 @@
 #include "platform/paths.h"
 #include "processing/file_failure.h"
 #include "processing/material_templates.h"
+#include "processing/pixelmap_placeholder.h"
 #include "processing/processing_paths.h"
-#include "state/fixed_names.h"
+#include "processing/special_materials_file.h"
 #include "processing/text_fields.h"
+#include "state/fixed_names.h"
+#include "state/material_slot.h"
 
 namespace meshmill {
 
 namespace {
 
-constexpr std::string_view separator = " , ";
 constexpr std::string_view extra_material_prefix = "(Extra material_";
 
 // A value from 0 to 1 as a byte: times 255, halves to even, clamped.
@@ -45,65 +47,7 @@ std::string colour_bytes(std::string_view colours) {
   return out;
 }
 
-// "Multimat. i, submat. j : name | Opacity rgb setting : a,a,a", where the
-// name is the entry up to its first comma without the character before it.
-std::string opacity_line(std::size_t i, std::size_t j, std::string_view entry, int alpha) {
-  std::string_view name = entry.substr(0, entry.find(','));
-  if (!name.empty()) name.remove_suffix(1);
-  std::string line = "Multimat. ";
-  append_integer(line, static_cast<std::int64_t>(i));
-  line += ", submat. ";
-  append_integer(line, static_cast<std::int64_t>(j));
-  line.append(" : ").append(name).append(" | Opacity rgb setting : ");
-  for (int k = 0; k < 3; ++k) {
-    if (k > 0) line += ',';
-    append_integer(line, alpha);
-  }
-  return line;
-}
-
-// Closes special_materials.txt and deletes it when nothing went into it.
-bool close_special_materials(Session& session) {
-  SceneState& scene = session.scene;
-  std::string path = side_file_path(session, special_materials_name);
-  if (scene.special_mats) {
-    bool closed = scene.special_mats->close();
-    std::string why = scene.special_mats->error();
-    scene.special_mats.reset();
-    if (!closed) {
-      report_write_failure(session, path, why);
-      return false;
-    }
-  }
-  if (session.fs.file_size(path) == 0) session.fs.remove_file(path);
-  return true;
-}
-
 }  // namespace
-
-bool write_pix_placeholder(Session& session, std::string_view texture, int alpha) {
-  SceneState& scene = session.scene;
-  // The finish removes an empty PIX16 folder, so a second run may find it gone.
-  if (!session.fs.folder_exists(scene.pix16_dest)) session.fs.create_folder(scene.pix16_dest);
-  std::string path = join_path(scene.pix16_dest, cp1252_to_utf8(texture) + ".pix");
-  std::string why;
-  auto file = session.fs.create(path, CreateMode::replace_when_complete, &why);
-  if (!file) {
-    report_write_failure(session, path, why);
-    return false;
-  }
-  const MaterialTemplates& t = material_templates();
-  const char pixel[2] = {static_cast<char>(16 * (alpha / 16) + 15), '\xFF'};
-  file->write(t.inicio_pix);
-  for (int k = 0; k < 16; ++k) file->write(std::string_view(pixel, 2));
-  file->write(t.fim_pix);
-  if (!file->close()) {
-    report_write_failure(session, path, file->error());
-    return false;
-  }
-  scene.processed_files.push_back(path);
-  return true;
-}
 
 bool write_mat_file(Session& session, const RunSettings& settings) {
   SceneState& scene = session.scene;
@@ -134,14 +78,13 @@ bool write_mat_file(Session& session, const RunSettings& settings) {
     for (std::int64_t s = 0; s <= last_slot; ++s) {
       if (!scene.mat_names.contains(m, s)) continue;
       const auto j = static_cast<std::size_t>(s);
-      const std::string& entry = scene.mat_names.at(i, j);
-      std::size_t cut = entry.find(separator);
+      const MaterialSlot slot = material_slot(scene, i, j);
       // A slot the analysis left empty (an unknown class) has no chunk either.
-      if (cut == std::string::npos) continue;
-      std::string_view name = std::string_view(entry).substr(0, cut);
+      if (!slot.has_texture) continue;
+      std::string_view name = slot.name;
       if (name == empty_material) continue;
-      std::string_view texture = std::string_view(entry).substr(cut + separator.size());
-      texture = texture.substr(0, texture.find(separator));
+      // The .mat names the texture up to a second separator, if a name holds one.
+      std::string_view texture = slot.texture.substr(0, slot.texture.find(slot_separator));
       if (texture != empty_material) texture = texture_base_name(texture);
 
       std::string colour = "\xFF\xFF\xFF";
@@ -156,7 +99,7 @@ bool write_mat_file(Session& session, const RunSettings& settings) {
         if (name.substr(0, extra_material_prefix.size()) == extra_material_prefix) {
           if (!write_pix_placeholder(session, texture, alpha)) return false;
         } else if (scene.special_mats) {
-          scene.special_mats->write_line(opacity_line(i, j, entry, alpha));
+          scene.special_mats->write_line(opacity_line(i, j, slot.entry, alpha));
         }
       }
 

@@ -14,8 +14,4 @@ namespace meshmill {
 // written; the user has been told.
 bool write_mat_file(Session& session, const RunSettings& settings);
 
-// Writes `texture`.pix into the PIX16 folder beside the target: a 4 x 4 white
-// image whose alpha is the top four bits of `alpha` (0..255).
-bool write_pix_placeholder(Session& session, std::string_view texture, int alpha);
-
 }  // namespace meshmill

@@ -6,12 +6,12 @@
 #include "platform/code_page.h"
 #include "platform/paths.h"
 #include "report/html_text.h"
+#include "state/material_slot.h"
 
 namespace meshmill {
 
 namespace {
 
-constexpr std::string_view separator = " , ";
 constexpr std::string_view extra_material_prefix = "(Extra material_";
 
 void cell(std::string& out, std::string_view utf8) {
@@ -37,8 +37,8 @@ std::string_view texture_base_name(std::string_view path) {
 // The long name a shortened texture had, from the records "LONG.tga , short".
 std::string_view old_texture_name(const SceneState& scene, std::string_view texture) {
   for (const std::string& record : scene.bigmat_names) {
-    std::size_t cut = record.find(separator);
-    if (cut != std::string::npos && record.substr(cut + separator.size()) == texture) {
+    std::size_t cut = record.find(slot_separator);
+    if (cut != std::string::npos && record.substr(cut + slot_separator.size()) == texture) {
       return std::string_view(record).substr(0, cut);
     }
   }
@@ -96,7 +96,7 @@ void append_texture_cell(std::string& out, const Session& session, std::string_v
 }
 
 void append_placeholder_cell(std::string& out, const Session& session, std::string_view name,
-                             std::string_view texture, const std::string& opacity) {
+                             std::string_view texture, std::string_view opacity) {
   out += "<td>";
   if (opacity.empty() || name.substr(0, extra_material_prefix.size()) != extra_material_prefix) {
     out += "&#8212;</td>";
@@ -118,13 +118,11 @@ void append_placeholder_cell(std::string& out, const Session& session, std::stri
 
 void append_material_row(std::string& out, const Session& session, std::size_t m, std::size_t s) {
   const SceneState& scene = session.scene;
-  const std::string& entry = scene.mat_names.at(m, s);
-  std::size_t cut = entry.find(separator);
-  std::string_view name = std::string_view(entry).substr(0, cut);
-  std::string_view texture;
-  if (cut != std::string::npos) texture = std::string_view(entry).substr(cut + separator.size());
-  const std::string& colour = scene.mat_colors.at(m, s);
-  const std::string& opacity = scene.mat_opacity.at(m, s);
+  const MaterialSlot slot = material_slot(scene, m, s);
+  const std::string_view name = slot.name;
+  const std::string_view texture = slot.texture;
+  const std::string_view colour = slot.colours;
+  const std::string_view opacity = slot.opacity;
 
   out += "<tr><td class=\"n\">";
   append_count(out, static_cast<std::int64_t>(m));
@@ -173,10 +171,11 @@ void append_objects_table(std::string& out, const SceneRecords& records,
                           const FilePalette& palette) {
   out += "<section id=\"objects\"><h2>Objects <small>(";
   append_count(out, static_cast<std::int64_t>(records.objects.size()));
-  out += ")</small></h2><div class=\"scroll\"><table id=\"objects-table\"><thead><tr>"
-         "<th class=\"n\">#</th><th>Name</th><th class=\"n\">Line</th><th class=\"n\">Faces</th>"
-         "<th class=\"n\">Vertices</th><th>Material</th><th>File</th><th>Status</th>"
-         "<th>Reason</th></tr></thead><tbody>";
+  out +=
+      ")</small></h2><div class=\"scroll\"><table id=\"objects-table\"><thead><tr>"
+      "<th class=\"n\">#</th><th>Name</th><th class=\"n\">Line</th><th class=\"n\">Faces</th>"
+      "<th class=\"n\">Vertices</th><th>Material</th><th>File</th><th>Status</th>"
+      "<th>Reason</th></tr></thead><tbody>";
   for (std::size_t i = 0; i < records.objects.size(); ++i) {
     const ObjectRecord& object = records.objects[i];
     out += "<tr id=\"r";
@@ -217,9 +216,10 @@ void append_materials_table(std::string& out, const Session& session) {
     out += "<p>This scene has no material list: no .mat file is written.</p></section>";
     return;
   }
-  out += "<table id=\"materials-table\"><thead><tr><th class=\"n\">Slot (m, s)</th><th>Name</th>"
-         "<th>Texture</th><th>Colour</th><th>Opacity</th><th>Placeholder pixelmap</th></tr>"
-         "</thead><tbody>";
+  out +=
+      "<table id=\"materials-table\"><thead><tr><th class=\"n\">Slot (m, s)</th><th>Name</th>"
+      "<th>Texture</th><th>Colour</th><th>Opacity</th><th>Placeholder pixelmap</th></tr>"
+      "</thead><tbody>";
   for (std::size_t m = 0; m < scene.nr_submats.size(); ++m) {
     // The slots the material writer walks: 0 .. nr_submats(m).
     auto last = static_cast<std::size_t>(std::max<std::int64_t>(scene.nr_submats[m], 0));
