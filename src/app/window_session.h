@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/window_view.h"
+#include "app/window_progress_view.h"
 #include "state/session.h"
 #include "state/window_state.h"
 
@@ -23,7 +23,7 @@ struct WindowSession : Session {
   bool close_requested = false;  // the user closed the window while a pass ran
 
  private:
-  WindowView window_view{window};
+  WindowProgressView window_view{window};
 };
 
 }  // namespace meshmill

@@ -6,9 +6,9 @@
 namespace meshmill {
 
 // Shows a running command in the window's controls.
-class WindowView : public PassView {
+class WindowProgressView : public PassView {
  public:
-  explicit WindowView(WindowState& window) : window_(window) {}
+  explicit WindowProgressView(WindowState& window) : window_(window) {}
 
   void busy(bool on) override;
   void progress_shown(Pass pass, std::int64_t last) override;

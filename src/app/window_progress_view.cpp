@@ -1,4 +1,4 @@
-#include "app/window_view.h"
+#include "app/window_progress_view.h"
 
 #include <string>
 
@@ -7,30 +7,30 @@
 
 namespace meshmill {
 
-ProgressBar& WindowView::bar(Pass pass) {
+ProgressBar& WindowProgressView::bar(Pass pass) {
   return pass == Pass::analysis ? window_.Analize_bar : window_.Process_bar;
 }
 
-void WindowView::busy(bool on) {
+void WindowProgressView::busy(bool on) {
   window_.pointer = on ? MousePointer::busy : MousePointer::normal;
 }
 
-void WindowView::progress_shown(Pass pass, std::int64_t last) {
+void WindowProgressView::progress_shown(Pass pass, std::int64_t last) {
   window_.Label_analize.visible = true;
   bar(pass).set_range(1, last);
   bar(pass).visible = true;
 }
 
-void WindowView::progress(Pass pass, std::int64_t line) {
+void WindowProgressView::progress(Pass pass, std::int64_t line) {
   bar(pass).set_value(line);
 }
 
-void WindowView::progress_hidden(Pass pass) {
+void WindowProgressView::progress_hidden(Pass pass) {
   window_.Label_analize.visible = false;
   bar(pass).visible = false;
 }
 
-void WindowView::statistic_shown(int index, std::int64_t value) {
+void WindowProgressView::statistic_shown(int index, std::int64_t value) {
   TextBox* boxes[] = {nullptr,
                       &window_.Text_total_objects,
                       &window_.Text_valid_objects,
@@ -42,32 +42,32 @@ void WindowView::statistic_shown(int index, std::int64_t value) {
   }
 }
 
-void WindowView::object_skipped() {
+void WindowProgressView::object_skipped() {
   window_.Text_comments.text =
       "Objects with problems found and skipped, check error log for more details when analyzing "
       "is finished.";
   window_.Open_error_log.enabled = true;
 }
 
-void WindowView::input_shown(const std::string& path) {
+void WindowProgressView::input_shown(const std::string& path) {
   window_.Text_loadfile.text = path;
 }
 
-void WindowView::analysis_begun(const std::string& file_type) {
+void WindowProgressView::analysis_begun(const std::string& file_type) {
   if (file_type == "asc") target_needed();
   window_.Text_comments.enabled = false;
   window_.Check_createmat.enabled = false;
   window_.Check_vtextures.enabled = false;
 }
 
-void WindowView::scene_loaded(bool problems, bool processable) {
+void WindowProgressView::scene_loaded(bool problems, bool processable) {
   window_.Open_error_log.enabled = problems;
   window_.Target_filename.enabled = processable;
   window_.Clear_statistics.enabled = true;
   window_.Open_report.enabled = true;
 }
 
-void WindowView::scene_unloaded() {
+void WindowProgressView::scene_unloaded() {
   window_.pointer = MousePointer::normal;
   window_.Label11.caption = "Comments : ";
   window_.Label_analize.visible = false;
@@ -81,13 +81,13 @@ void WindowView::scene_unloaded() {
   window_.Open_report.enabled = false;
 }
 
-void WindowView::target_needed() {
+void WindowProgressView::target_needed() {
   // Unticking the box shows the target controls again, as its click does.
   window_.Check3.value = 0;
   apply_check3(window_);
 }
 
-void WindowView::processing_begun() {
+void WindowProgressView::processing_begun() {
   window_.Open_error_log.enabled = false;
 }
 
