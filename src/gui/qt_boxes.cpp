@@ -1,11 +1,13 @@
-#include "gui/qt_prompt_service.h"
+#include "gui/qt_boxes.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
 
 namespace meshmill::gui {
 
@@ -30,18 +32,50 @@ QMessageBox::Icon icon_of(int style) {
   }
 }
 
-// The suffix a typed name without one receives: the first pattern's, when it
-// is a plain "*.ext".
-QString default_suffix(const std::string& filter) {
-  QStringList parts = qt(filter).split('|');
-  if (parts.size() < 2) return QString();
-  QString pattern = parts[1].split(';').first().trimmed();
-  QString suffix = pattern.mid(2);
-  if (!pattern.startsWith("*.") || suffix.contains('*') || suffix.contains('?')) return QString();
-  return suffix;
+bool message_box(QWidget* window, const std::string& text, int style, const std::string& title) {
+  QMessageBox box(icon_of(style), qt(title), qt(text), QMessageBox::NoButton, window);
+  box.setStandardButtons(asks_yes_no(style) ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+  return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> input_box(QWidget* window, const std::string& prompt,
+                                     const std::string& title, const std::string& default_text) {
+  bool accepted = false;
+  QString text = QInputDialog::getText(window, qt(title), qt(prompt), QLineEdit::Normal,
+                                       qt(default_text), &accepted);
+  if (!accepted) return std::nullopt;
+  return text.toStdString();
+}
+
+std::optional<std::string> file_dialog(QWidget* window, const FileDialog& dialog, bool save) {
+  QFileDialog box(window, qt(dialog.title), qt(dialog.start_folder),
+                  qt_name_filters(dialog.filter));
+  if (save) {
+    box.setAcceptMode(QFileDialog::AcceptSave);
+    box.setFileMode(QFileDialog::AnyFile);
+    box.setDefaultSuffix(qt(default_extension(dialog.filter)));
+    box.setOption(QFileDialog::DontConfirmOverwrite, !dialog.overwrite_prompt);
+  } else {
+    box.setAcceptMode(QFileDialog::AcceptOpen);
+    box.setFileMode(dialog.must_exist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  }
+  if (box.exec() != QDialog::Accepted) return std::nullopt;
+  QStringList chosen = box.selectedFiles();
+  return chosen.isEmpty() ? std::string() : chosen.first().toStdString();
+}
+
+void open_document(const std::string& path) {
+  QDesktopServices::openUrl(QUrl::fromLocalFile(qt(path)));
 }
 
 }  // namespace
+
+NativeBoxes qt_boxes(QWidget* window) {
+  // Dialogs shown after the window is gone have no parent.
+  QPointer<QWidget> owner(window);
+  return {std::bind_front(message_box, owner), std::bind_front(input_box, owner),
+          std::bind_front(file_dialog, owner), open_document};
+}
 
 QString qt_name_filters(const std::string& filter) {
   QStringList parts = qt(filter).split('|');
@@ -53,66 +87,6 @@ QString qt_name_filters(const std::string& filter) {
     filters << (description.endsWith(bracketed) ? description : description + " " + bracketed);
   }
   return filters.join(";;");
-}
-
-void QtPromptService::attach(QWidget* window, std::function<void()> refresh) {
-  window_ = window;
-  refresh_ = std::move(refresh);
-}
-
-void QtPromptService::refresh() {
-  if (refresh_) refresh_();
-}
-
-int QtPromptService::message_box(const std::string& text, int style, const std::string& title) {
-  refresh();
-  QMessageBox box(icon_of(style), qt(title), qt(text), QMessageBox::NoButton, window_);
-  bool question = (style & 7) == style::yes_no;
-  box.setStandardButtons(question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
-  int pressed = box.exec();
-  if (!question) return answer::ok;
-  // Closing a question without an answer counts as No.
-  return pressed == QMessageBox::Yes ? answer::yes : answer::no;
-}
-
-std::string QtPromptService::input_box(const std::string& prompt, const std::string& title,
-                                       const std::string& default_text) {
-  refresh();
-  bool accepted = false;
-  QString text = QInputDialog::getText(window_, qt(title), qt(prompt), QLineEdit::Normal,
-                                       qt(default_text), &accepted);
-  return accepted ? text.toStdString() : std::string();
-}
-
-std::optional<std::string> QtPromptService::open_file(const FileDialog& dialog) {
-  return run_file_dialog(dialog, false);
-}
-
-std::optional<std::string> QtPromptService::save_file(const FileDialog& dialog) {
-  return run_file_dialog(dialog, true);
-}
-
-std::optional<std::string> QtPromptService::run_file_dialog(const FileDialog& dialog, bool save) {
-  refresh();
-  QFileDialog box(window_, qt(dialog.title), qt(dialog.start_folder),
-                  qt_name_filters(dialog.filter));
-  if (save) {
-    box.setAcceptMode(QFileDialog::AcceptSave);
-    box.setFileMode(QFileDialog::AnyFile);
-    // Every later name (split files, the .mat) is derived from a ".asc" name.
-    box.setDefaultSuffix(default_suffix(dialog.filter));
-    box.setOption(QFileDialog::DontConfirmOverwrite, !dialog.overwrite_prompt);
-  } else {
-    box.setAcceptMode(QFileDialog::AcceptOpen);
-    box.setFileMode(dialog.must_exist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  }
-  if (box.exec() != QDialog::Accepted) return std::nullopt;
-  QStringList chosen = box.selectedFiles();
-  return chosen.isEmpty() ? std::string() : chosen.first().toStdString();
-}
-
-void QtPromptService::open_document(const std::string& path) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(qt(path)));
 }
 
 }  // namespace meshmill::gui
