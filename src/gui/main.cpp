@@ -6,7 +6,7 @@
 
 #include "app/start_up.h"
 #include "gui/main_window.h"
-#include "gui/qt_prompt_service.h"
+#include "gui/qt_boxes.h"
 #include "platform/version.h"
 
 int main(int argc, char** argv) {
@@ -20,10 +20,10 @@ int main(int argc, char** argv) {
   for (qsizetype i = 1; i < given.size(); ++i) arguments.push_back(given[i].toStdString());
 
   auto fs = meshmill::make_native_file_system();
-  meshmill::gui::QtPromptService prompt;
+  meshmill::WindowPromptService prompt;
   meshmill::gui::MainWindow window(prompt, *fs,
                                    QCoreApplication::applicationDirPath().toStdString());
-  prompt.attach(&window, [&window] { window.render(); });
+  prompt.attach(meshmill::gui::qt_boxes(&window), [&window] { window.render(); });
   window.show();
   // Started from the event loop, so the window is on screen during the
   // analysis and can close itself when the processing ends the program.

@@ -15,9 +15,6 @@
 #include <QTimer>
 
 #include "app/progress_steps.h"
-#include "app/report_command.h"
-#include "app/start_up.h"
-#include "app/window_commands.h"
 #include "platform/version.h"
 
 namespace meshmill::gui {
@@ -53,28 +50,17 @@ void show_bar(QProgressBar* bar, const ProgressBar& state) {
 }  // namespace
 
 MainWindow::MainWindow(PromptService& prompt, FileSystem& fs, const std::string& program_folder)
-    : prompt_(prompt), session_(prompt_, fs, pump_) {
-  session_.program_folder = program_folder;
-  record_every_run(session_, prompt_);
+    : controller_(*this, prompt, fs, program_folder) {
   setObjectName("Form1");
   setWindowTitle(QString("Meshmill %1").arg(version));
   setWindowIcon(QIcon::fromTheme("meshmill"));
   setAcceptDrops(true);
-  controls_ = build_form(*this, session_.window);
-  pump_.set_frame([this] {
-    render();
-    yield_to_window(session_, [] { QCoreApplication::processEvents(); });
-  });
+  controls_ = build_form(*this, session().window);
   connect_controls();
   render();
 }
 
-void MainWindow::start(const std::string& command_line) {
-  run([command_line](WindowSession& session) { start_up(session, command_line); });
-}
-
-void MainWindow::render() {
-  const WindowState& window = session_.window;
+void MainWindow::show_state(const WindowState& window) {
   for (auto& [member, widget] : controls_.buttons) {
     const Button& state = window.*member;
     widget->setText(qt(state.caption));
@@ -110,42 +96,30 @@ void MainWindow::render() {
   }
 }
 
-void MainWindow::run(const std::function<void(WindowSession&)>& command) {
-  // Refused while a pass runs: it yields, so the window stays live.
-  run_command(session_, command);
-  after_command();
-}
-
-void MainWindow::after_command() {
-  render();
-  if (close_due(session_)) close();
+void MainWindow::run_pending_events() {
+  QCoreApplication::processEvents();
 }
 
 void MainWindow::connect_controls() {
   for (auto& [member, widget] : controls_.buttons) {
-    connect(widget, &QPushButton::clicked, this, [this, member = member] {
-      click_button(session_, member);
-      after_command();
-    });
+    connect(widget, &QPushButton::clicked, this,
+            [this, member = member] { controller_.click(member); });
   }
   for (auto& [member, widget] : controls_.check_boxes) {
-    connect(widget, &QCheckBox::clicked, this, [this, member = member](bool ticked) {
-      tick_check_box(session_, session_.window.*member, ticked);
-      render();
-    });
+    connect(widget, &QCheckBox::clicked, this,
+            [this, member = member](bool ticked) { controller_.tick(member, ticked); });
   }
   for (auto& [member, widget] : controls_.text_boxes) {
     auto* line = qobject_cast<QLineEdit*>(widget);
     if (!line || line->isReadOnly()) continue;
     connect(line, &QLineEdit::textEdited, this, [this, member = member](const QString& text) {
-      if (!edit_text(session_, session_.window.*member, text.toStdString())) render();
+      controller_.edit(member, text.toStdString());
     });
   }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // While a pass runs the window closes when it ends.
-  if (request_close(session_)) {
+  if (controller_.request_close()) {
     event->accept();
   } else {
     event->ignore();
@@ -154,9 +128,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
   const QMimeData* mime = event->mimeData();
-  if (session_.command_running || !mime->hasUrls() || mime->urls().size() != 1) return;
+  if (!mime->hasUrls() || mime->urls().size() != 1) return;
   const QUrl& url = mime->urls().first();
-  if (url.isLocalFile() && is_scene_file(url.toLocalFile().toStdString())) {
+  if (url.isLocalFile() && controller_.accepts_drop(url.toLocalFile().toStdString())) {
     event->acceptProposedAction();
   }
 }
@@ -164,10 +138,7 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
 void MainWindow::dropEvent(QDropEvent* event) {
   std::string path = event->mimeData()->urls().first().toLocalFile().toStdString();
   event->acceptProposedAction();
-  // Analysed after the drop has ended, so the dragging program is not kept waiting.
-  QTimer::singleShot(0, this, [this, path] {
-    run([path](WindowSession& session) { analyze_dropped_scene(session, path); });
-  });
+  QTimer::singleShot(0, this, [this, path] { controller_.drop(path); });
 }
 
 }  // namespace meshmill::gui

@@ -1,28 +1,25 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <string>
 
+#include "app/window_controller.h"
 #include "gui/form_controls.h"
-#include "gui/qt_event_pump.h"
-#include "state/recording_prompt.h"
-#include "app/window_session.h"
 
 namespace meshmill::gui {
 
-// Form1: a view over the window's state. It renders the state after each
-// command and while a pass yields, and forwards clicks to the commands.
-class MainWindow : public QWidget {
+// Form1 in Qt: draws the window's state and forwards clicks, edits, drops and
+// closing to its controller.
+class MainWindow : public QWidget, private WindowView {
   Q_OBJECT
 
  public:
   MainWindow(PromptService& prompt, FileSystem& fs, const std::string& program_folder);
 
-  WindowSession& session() { return session_; }
+  WindowSession& session() { return controller_.session(); }
   // The start-up: options, then the scene named on the command line, if any.
-  void start(const std::string& command_line);
-  void render();
+  void start(const std::string& command_line) { controller_.start(command_line); }
+  void render() { controller_.render(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -30,14 +27,12 @@ class MainWindow : public QWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  void run(const std::function<void(WindowSession&)>& command);
-  // Brings the window up to date after a command and closes it when that is due.
-  void after_command();
+  void show_state(const WindowState& window) override;
+  void run_pending_events() override;
+  void close_view() override { close(); }
   void connect_controls();
 
-  QtEventPump pump_;
-  RecordingPrompt prompt_;  // keeps the run's messages for the report
-  WindowSession session_;
+  WindowController controller_;
   FormControls controls_;
 };
 

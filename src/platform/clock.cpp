@@ -1,5 +1,6 @@
 #include "platform/clock.h"
 
+#include <chrono>
 #include <ctime>
 
 namespace meshmill {
@@ -15,6 +16,11 @@ std::string local_date_time() {
   char text[32];
   std::size_t length = std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local);
   return std::string(text, length);
+}
+
+std::int64_t steady_milliseconds() {
+  auto since_start = std::chrono::steady_clock::now().time_since_epoch();
+  return std::chrono::duration_cast<std::chrono::milliseconds>(since_start).count();
 }
 
 }  // namespace meshmill

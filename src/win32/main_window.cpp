@@ -4,12 +4,10 @@
 
 #include <variant>
 
-#include "app/report_command.h"
-#include "app/start_up.h"
-#include "app/window_commands.h"
 #include "platform/version.h"
 #include "platform/wide_text.h"
 #include "win32/dpi.h"
+#include "win32/message_loop.h"
 
 namespace meshmill::win32 {
 
@@ -55,13 +53,7 @@ std::wstring dropped_file(HDROP drop) {
 }  // namespace
 
 MainWindow::MainWindow(PromptService& prompt, FileSystem& fs, const std::string& program_folder)
-    : prompt_(prompt), session_(prompt_, fs, pump_) {
-  session_.program_folder = program_folder;
-  record_every_run(session_, prompt_);
-  pump_.set_frame([this] {
-    render();
-    yield_to_window(session_, [this] { run_pending_messages(window_); });
-  });
+    : controller_(*this, prompt, fs, program_folder) {
   create_window();
 }
 
@@ -79,8 +71,7 @@ void MainWindow::create_window() {
   register_window_class(window_proc);
   std::wstring title = L"Meshmill " + utf8_to_utf16(version);
   CreateWindowExW(0, class_name, title.c_str(), window_style, CW_USEDEFAULT, CW_USEDEFAULT,
-                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr),
-                  this);
+                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
   if (!window_) return;
   SIZE size = window_size_for_client(layout_.minimum_size(), window_style, 0, dpi_);
   SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
@@ -116,34 +107,27 @@ void MainWindow::relayout() {
   hints_.update(controls_);
 }
 
-void MainWindow::start(const std::string& command_line) {
-  run([&command_line](WindowSession& session) { start_up(session, command_line); });
-}
-
-void MainWindow::render() {
+void MainWindow::show_state(const WindowState& window) {
   if (!window_) return;
   rendering_ = true;
-  controls_.render(session_.window);
+  controls_.render(window);
   rendering_ = false;
   hints_.update(controls_);
   // The pointer changes at once when it rests on the window, not at its next move.
   POINT point{};
   GetCursorPos(&point);
   if (GetAncestor(WindowFromPoint(point), GA_ROOT) == window_) {
-    bool busy = session_.window.pointer == MousePointer::busy;
+    bool busy = window.pointer == MousePointer::busy;
     SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
   }
 }
 
-void MainWindow::run(const std::function<void(WindowSession&)>& command) {
-  // Refused while a pass runs: it yields, so the window stays live.
-  run_command(session_, command);
-  after_command();
+void MainWindow::run_pending_events() {
+  run_pending_messages(window_);
 }
 
-void MainWindow::after_command() {
-  render();
-  if (window_ && close_due(session_)) SendMessageW(window_, WM_CLOSE, 0, 0);
+void MainWindow::close_view() {
+  if (window_) SendMessageW(window_, WM_CLOSE, 0, 0);
 }
 
 void MainWindow::on_command(int id, int notification, HWND from) {
@@ -151,30 +135,26 @@ void MainWindow::on_command(int id, int notification, HWND from) {
   if (!control || control->window != from) return;
   if (auto* button = member_of<Button WindowState::*>(*control)) {
     if (notification != BN_CLICKED) return;
-    click_button(session_, *button);
-    after_command();
+    controller_.click(*button);
   } else if (auto* box = member_of<CheckBox WindowState::*>(*control)) {
     if (notification != BN_CLICKED) return;
     bool ticked = SendMessageW(from, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    tick_check_box(session_, session_.window.**box, ticked);
-    render();  // a refused click unticks the box again
+    controller_.tick(*box, ticked);
   } else if (auto* text = member_of<TextBox WindowState::*>(*control)) {
     if (notification != EN_CHANGE || rendering_) return;
-    if (!edit_text(session_, session_.window.**text, window_text(from))) render();
+    controller_.edit(*text, window_text(from));
   }
 }
 
 void MainWindow::on_drop(HDROP drop) {
   std::string path = utf16_to_utf8(dropped_file(drop));
   DragFinish(drop);
-  if (path.empty() || session_.command_running || !is_scene_file(path)) return;
-  // Analysed after the drop has ended, so the dragging program is not kept waiting.
+  if (!controller_.accepts_drop(path)) return;
   dropped_path_ = path;
   PostMessageW(window_, analyze_drop_message, 0, 0);
 }
 
-LRESULT CALLBACK MainWindow::window_proc(HWND window, UINT message, WPARAM wparam,
-                                         LPARAM lparam) {
+LRESULT CALLBACK MainWindow::window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_NCCREATE) {
     auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
     self->window_ = window;
@@ -193,7 +173,7 @@ LRESULT CALLBACK MainWindow::window_proc(HWND window, UINT message, WPARAM wpara
 LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
-      controls_.create(window_, session_.window);
+      controls_.create(window_, session().window);
       hints_.create(window_, controls_);
       use_dpi(window_dpi(window_));
       DragAcceptFiles(window_, TRUE);
@@ -245,7 +225,7 @@ LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     }
     case WM_SETCURSOR:
-      if (session_.window.pointer == MousePointer::busy && LOWORD(lparam) == HTCLIENT) {
+      if (session().window.pointer == MousePointer::busy && LOWORD(lparam) == HTCLIENT) {
         SetCursor(LoadCursorW(nullptr, IDC_WAIT));
         return TRUE;
       }
@@ -255,12 +235,11 @@ LRESULT MainWindow::handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case analyze_drop_message: {
       std::string path = std::move(dropped_path_);
-      run([&path](WindowSession& session) { analyze_dropped_scene(session, path); });
+      controller_.drop(path);
       return 0;
     }
     case WM_CLOSE:
-      // While a pass runs the window closes when it ends.
-      if (request_close(session_)) DestroyWindow(window_);
+      if (controller_.request_close()) DestroyWindow(window_);
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);

@@ -4,8 +4,6 @@ namespace meshmill::win32 {
 
 namespace {
 
-constexpr std::chrono::milliseconds frame_time(33);
-
 void dispatch(HWND form, MSG& message) {
   if (form && IsDialogMessageW(form, &message)) return;
   TranslateMessage(&message);
@@ -29,13 +27,6 @@ int run_message_loop(HWND form) {
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) dispatch(form, message);
   return static_cast<int>(message.wParam);
-}
-
-void Win32EventPump::yield() {
-  auto now = std::chrono::steady_clock::now();
-  if (now - last_frame_ < frame_time) return;
-  if (frame_) frame_();
-  last_frame_ = std::chrono::steady_clock::now();
 }
 
 }  // namespace meshmill::win32

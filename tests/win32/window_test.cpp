@@ -19,6 +19,7 @@
 #include "support/temp_folder.h"
 #include "support/test_session.h"
 #include "win32/main_window.h"
+#include "win32/message_loop.h"
 
 namespace meshmill::win32 {
 namespace {
