@@ -58,10 +58,7 @@ struct AnalyzeOptions {
 
 int run_analyze(const std::vector<std::string>& args) {
   if (asks_for_help(args)) {
-    std::fputs(analyze_help, stdout);
-    std::fputs(report_option_help, stdout);
-    std::fputs(texture_options_help, stdout);
-    std::fputs(analyze_help_end, stdout);
+    print_help({analyze_help, report_option_help, texture_options_help, analyze_help_end});
     return exit_status::done;
   }
   AnalyzeOptions o;

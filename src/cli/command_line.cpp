@@ -11,6 +11,10 @@ bool asks_for_help(const std::vector<std::string>& args) {
   return false;
 }
 
+void print_help(std::initializer_list<const char*> parts) {
+  for (const char* part : parts) std::fputs(part, stdout);
+}
+
 bool usage_error(const char* command, const std::string& text) {
   std::fprintf(stderr, "meshmill-cli %s: %s\nTry 'meshmill-cli %s --help'.\n", command,
                text.c_str(), command);

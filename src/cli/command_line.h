@@ -23,6 +23,9 @@ struct ValueOption {
 // True when the arguments ask for the command's help (`--help` or `-h`).
 bool asks_for_help(const std::vector<std::string>& args);
 
+// Prints a command's help, put together from its parts, to standard output.
+void print_help(std::initializer_list<const char*> parts);
+
 // Parses a command's arguments: the options of both tables and one SCENE,
 // the only argument that is no option. On a wrong command line it prints the
 // reason and the pointer to the help, and answers false.

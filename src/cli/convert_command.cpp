@@ -166,10 +166,7 @@ void write_processing_members(JsonWriter& json, const SceneState& scene) {
 
 int run_convert(const std::vector<std::string>& args) {
   if (asks_for_help(args)) {
-    std::fputs(convert_help, stdout);
-    std::fputs(report_option_help, stdout);
-    std::fputs(texture_options_help, stdout);
-    std::fputs(convert_help_end, stdout);
+    print_help({convert_help, report_option_help, texture_options_help, convert_help_end});
     return exit_status::done;
   }
   ConvertOptions o;
