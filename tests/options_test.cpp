@@ -40,7 +40,7 @@ struct OptionsTest : ::testing::Test {
   }
 };
 
-TEST_F(OptionsTest, FirstRunShowsDefaultsAndClosingCreatesAllSixKeys) {
+TEST_F(OptionsTest, FirstRunShowsDefaultsAndClosingCreatesEveryKey) {
   load_options(session);
   EXPECT_EQ(boxes(session.window), defaults);
   EXPECT_TRUE(session.window.Target_filename.visible);
@@ -54,12 +54,17 @@ TEST_F(OptionsTest, FirstRunShowsDefaultsAndClosingCreatesAllSixKeys) {
             "Use same name as target file=0\r\n"
             "Automatically overwrite .asc, .mat and .apl without warning=1\r\n"
             "Ignore renaming of longnamed textures files=1\r\n"
-            "Apply default diffuse color in every materials=0\r\n");
+            "Apply default diffuse color in every materials=0\r\n"
+            "Prepare textures=0\r\n");
 }
 
 TEST_F(OptionsTest, LoadsAllSixKeysAndHidesTheTargetForCheck3) {
   load(all_six_keys);
   EXPECT_EQ(boxes(session.window), (std::vector<int>{1, 0, 1, 1, 0, 1}));
+  // A file from before the texture option leaves it off.
+  EXPECT_EQ(session.window.Check7.value, 0);
+  load(std::string(all_six_keys) + "Prepare textures=1\r\n");
+  EXPECT_EQ(session.window.Check7.value, 1);
   EXPECT_FALSE(session.window.Target_filename.visible);
   EXPECT_FALSE(session.window.Text_savefile.visible);
 }

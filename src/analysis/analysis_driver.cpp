@@ -88,6 +88,7 @@ CommandOutcome run_analysis(Session& session, const RunSettings& settings,
   if (!choose_input(session, start_path)) return session.early_end;
   // The report tells of this run only.
   session.scene.records.clear();
+  session.scene.textures.clear();
   session.scene.file_type = input_type(session.scene.fich);
   prepare_input(session);
   if (create_side_files(session) == PassOutcome::stopped) {

@@ -133,7 +133,9 @@ class MaterialScan {
     LineEnd end = read_colours(slot, top_, LineEnd::map_name);
     if (end == LineEnd::map_name) end = find_bitmap(slot, top_);
     if (end == LineEnd::bitmap) {
-      name_cell(slot) = slot.name + " , " + std::string(quoted_text(input_.line()));
+      std::string_view bitmap = quoted_text(input_.line());
+      name_cell(slot) = slot.name + " , " + std::string(bitmap);
+      note_texture(bitmap, bitmap);
     }
     return outcome_of(end);
   }
@@ -146,10 +148,21 @@ class MaterialScan {
     std::string map_name(quoted_text(input_.line()));
     end = find_bitmap(slot, keywords);
     if (end != LineEnd::bitmap) return outcome_of(end);
-    auto texture = resolve_texture_name(session_, settings_, renamed_, quoted_text(input_.line()), slot.level);
+    const std::string bitmap(quoted_text(input_.line()));
+    // The texture steps make the .tif a long name's shortening looks for.
+    if (settings_.prepare_textures) session_.textures->texture_found(session_, bitmap);
+    auto texture = resolve_texture_name(session_, settings_, renamed_, bitmap, slot.level);
     if (!texture) return PassOutcome::stopped;
     name_cell(slot) = map_name + " , " + *texture;
+    if (settings_.prepare_textures) session_.textures->texture_named(session_, bitmap, *texture);
     return PassOutcome::completed;
+  }
+
+  // A slot's texture whose name needs no settling, for the texture steps.
+  void note_texture(std::string_view bitmap, std::string_view slot_texture) {
+    if (!settings_.prepare_textures) return;
+    session_.textures->texture_found(session_, bitmap);
+    session_.textures->texture_named(session_, bitmap, slot_texture);
   }
 
   PassOutcome read_multi(std::size_t m) {
@@ -200,7 +213,9 @@ class MaterialScan {
     // and its texture is the path's base name.
     LineEnd end = read_colours(slot, sub_, LineEnd::bitmap);
     if (end == LineEnd::bitmap) {
-      name_cell(slot) = slot.name + " , " + bitmap_base_name(quoted_text(input_.line()));
+      std::string_view bitmap = quoted_text(input_.line());
+      name_cell(slot) = slot.name + " , " + bitmap_base_name(bitmap);
+      note_texture(bitmap, bitmap_base_name(bitmap));
     }
     return outcome_of(end);
   }

@@ -14,6 +14,12 @@ constexpr const char* objects_hint =
     "valid objects you want to have in the processed project.";
 constexpr const char* bar_hint =
     "Note that this progress bar isn't accurate when some objects are skipped because of errors!";
+constexpr const char* textures_hint =
+    "Writes a TIFF in TIFFRGB for every texture that has none, and a pixelmap in PIX16 for every "
+    "texture of the .mat file, made from the textures' images (.tga, .png, .bmp, .jpg).";
+constexpr const char* restore_hint =
+    "Gives the texture files of TIFFRGB that were shortened their long names back, from the .ti "
+    "backups.";
 constexpr const char* valid_hint =
     "Only objects with more than 0 vertices and 0 faces are considered valid.";
 
@@ -58,18 +64,19 @@ constexpr FormEntry entries[] = {
      G::settings, 9},
     {"Check5", K::check_box, &W::Check5, "", nullptr, G::settings, 10},
     {"Check6", K::check_box, &W::Check6, "", nullptr, G::settings, 11},
-    {"Line2", K::separator, {}, "", nullptr, G::settings, 12},
-    {"Label5", K::label, &W::Label5, "", objects_hint, G::settings, 13},
-    {"Text3", K::text_box, &W::Text3, "", objects_hint, G::settings, 14},
-    {"Target_filename", K::button, &W::Target_filename, "", nullptr, G::settings, 15},
+    {"Check7", K::check_box, &W::Check7, "", textures_hint, G::settings, 12},
+    {"Line2", K::separator, {}, "", nullptr, G::settings, 13},
+    {"Label5", K::label, &W::Label5, "", objects_hint, G::settings, 14},
+    {"Text3", K::text_box, &W::Text3, "", objects_hint, G::settings, 15},
+    {"Target_filename", K::button, &W::Target_filename, "", nullptr, G::settings, 16},
     {"Text_savefile", K::text_box, &W::Text_savefile, "",
      "Leave this empty if you want the new project file created in the same folder of the "
      "original file",
-     G::settings, 16, look::read_only},
-    {"Start_process", K::button, &W::Start_process, "", nullptr, G::settings, 17,
+     G::settings, 17, look::read_only},
+    {"Start_process", K::button, &W::Start_process, "", nullptr, G::settings, 18,
      look::bold | look::pushed_down},
-    {"Label_process", K::label, &W::Label_process, "", nullptr, G::settings, 18},
-    {"Process_bar", K::progress_bar, &W::Process_bar, "", bar_hint, G::settings, 18},
+    {"Label_process", K::label, &W::Label_process, "", nullptr, G::settings, 19},
+    {"Process_bar", K::progress_bar, &W::Process_bar, "", bar_hint, G::settings, 19},
 
     {"Statistics_group", K::group, {}, "Statistics of analized 3d scene file", nullptr,
      G::statistics, 0},
@@ -95,6 +102,7 @@ constexpr FormEntry entries[] = {
     {"Clear_statistics", K::button, &W::Clear_statistics, "", nullptr, G::statistics, 7},
     {"Open_error_log", K::button, &W::Open_error_log, "", nullptr, G::statistics, 8},
     {"Open_report", K::button, &W::Open_report, "", nullptr, G::statistics, 9},
+    {"Restore_textures", K::button, &W::Restore_textures, "", restore_hint, G::statistics, 10},
 };
 
 }  // namespace

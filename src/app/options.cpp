@@ -24,13 +24,15 @@ struct Option {
 };
 
 // In the order the keys are read and written.
-constexpr std::array<Option, 6> options = {{
+constexpr std::array<Option, 7> options = {{
     {"Automatic shortening of texture filenames", &WindowState::Check1},
     {"Two sided flag applyed everywhere", &WindowState::Check2},
     {"Use same name as target file", &WindowState::Check3},
     {"Automatically overwrite .asc, .mat and .apl without warning", &WindowState::Check4},
     {"Ignore renaming of longnamed textures files", &WindowState::Check5},
     {"Apply default diffuse color in every materials", &WindowState::Check6},
+    // Added later: an older file without it keeps working, the box stays unticked.
+    {"Prepare textures", &WindowState::Check7},
 }};
 
 bool is_empty_word(std::string_view text) {

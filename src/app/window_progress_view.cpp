@@ -65,6 +65,7 @@ void WindowProgressView::scene_loaded(bool problems, bool processable) {
   window_.Target_filename.enabled = processable;
   window_.Clear_statistics.enabled = true;
   window_.Open_report.enabled = true;
+  window_.Restore_textures.enabled = true;
 }
 
 void WindowProgressView::scene_unloaded() {
@@ -79,6 +80,7 @@ void WindowProgressView::scene_unloaded() {
   window_.Open_error_log.enabled = false;
   window_.Clear_statistics.enabled = false;
   window_.Open_report.enabled = false;
+  window_.Restore_textures.enabled = false;
 }
 
 void WindowProgressView::target_needed() {

@@ -22,6 +22,7 @@ constexpr BoxToSetting boxes[] = {
     {&WindowState::Check4, &RunSettings::overwrite_without_warning},
     {&WindowState::Check5, &RunSettings::keep_long_texture_names},
     {&WindowState::Check6, &RunSettings::white_diffuse},
+    {&WindowState::Check7, &RunSettings::prepare_textures},
 };
 
 }  // namespace

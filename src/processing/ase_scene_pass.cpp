@@ -91,7 +91,11 @@ CommandOutcome process_ase_scene(Session& session, const RunSettings& settings) 
     return session.early_end;
   }
   if (session.scene.project_mapped == 1 && settings.writes_material_file()) {
-    if (!write_mat_file(session, settings)) {
+    bool written = write_mat_file(session, settings);
+    if (written && settings.prepare_textures) {
+      written = session.textures->write_pixelmaps(session, settings);
+    }
+    if (!written) {
       abandon_processing(session);
       return session.early_end;
     }

@@ -85,7 +85,8 @@ bool write_mat_file(Session& session, const RunSettings& settings) {
       if (name == empty_material) continue;
       // The .mat names the texture up to a second separator, if a name holds one.
       std::string_view texture = slot.texture.substr(0, slot.texture.find(slot_separator));
-      if (texture != empty_material) texture = texture_base_name(texture);
+      const bool textured = texture != empty_material;
+      if (textured) texture = texture_base_name(texture);
 
       std::string colour = "\xFF\xFF\xFF";
       if (scene.mat_colors.contains(m, s)) {
@@ -113,6 +114,7 @@ bool write_mat_file(Session& session, const RunSettings& settings) {
         file->write(t.rest_mat_normal);
         file->write(texture);
         file->write(t.end_mat);
+        if (textured) scene.mat_textures.push_back({std::string(slot.texture), std::string(texture)});
       }
     }
   }

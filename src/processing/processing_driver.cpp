@@ -76,6 +76,7 @@ CommandOutcome run_processing(Session& session, const RunSettings& settings) {
   session.view->processing_begun();
   scene.skipped_objects.clear();
   scene.processed_files.clear();
+  scene.mat_textures.clear();
   if (session.record_objects) begin_processing_records(scene.records);
   if (!open_scratch(session)) {
     abandon_processing(session);

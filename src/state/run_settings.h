@@ -23,6 +23,9 @@ struct RunSettings {
   bool overwrite_without_warning = false;
   bool keep_long_texture_names = true;  // long texture names are not shortened
   bool white_diffuse = false;
+  // TIFFs in TIFFRGB for Plaything2 and pixelmaps in PIX16 for the game,
+  // made from the textures' images.
+  bool prepare_textures = false;
 
   std::string only_objects;  // "Include only following objects": UTF-8, "" for all
   std::string target;        // the chosen target .asc (UTF-8), "" when none was chosen
@@ -51,6 +54,8 @@ inline constexpr const char* keep_long_texture_names =
     "Ignore renaming of longnamed textures files";
 inline constexpr const char* white_diffuse =
     "Set C2 default diffuse color (White) in EVERY materials";
+inline constexpr const char* prepare_textures =
+    "Prepare &textures (TIFF for Plaything2, PIX16 pixelmaps for the game)";
 }  // namespace setting_caption
 
 struct SettingEntry {
@@ -72,6 +77,7 @@ inline constexpr SettingEntry listed_settings[] = {
     {setting_caption::overwrite_without_warning, &RunSettings::overwrite_without_warning, false},
     {setting_caption::keep_long_texture_names, &RunSettings::keep_long_texture_names, false},
     {setting_caption::white_diffuse, &RunSettings::white_diffuse, false},
+    {setting_caption::prepare_textures, &RunSettings::prepare_textures, false},
 };
 
 }  // namespace meshmill

@@ -7,6 +7,7 @@
 
 #include "platform/file_system.h"
 #include "state/scene_records.h"
+#include "state/texture_records.h"
 
 namespace meshmill {
 
@@ -59,6 +60,12 @@ inline constexpr int vertices = 5;
 inline constexpr const char* empty_material = "[{empty material}]";
 inline constexpr const char* empty_material_entry = "[{empty material}] , [{empty material}]";
 
+// A texture name the .mat writes, and the slot texture it came from.
+struct MatTexture {
+  std::string slot_texture;  // Windows-1252, as in the slot
+  std::string name;          // the pixelmap name the game looks up
+};
+
 // An object the processing left out, and why (for the user; UTF-8).
 struct SkippedObject {
   std::string name;  // Windows-1252, as in the scene
@@ -109,6 +116,10 @@ struct SceneState {
   // What the last processing run did.
   std::vector<SkippedObject> skipped_objects;  // objects of the last run left out, and why
   std::vector<std::string> processed_files;    // files the last run wrote (UTF-8 paths)
+  std::vector<MatTexture> mat_textures;        // the texture names of the last .mat
+
+  // The textures of the last analysis and what became of them.
+  TextureRecords textures;
 
   // What the report shows of each object, when the session records it.
   SceneRecords records;

@@ -7,6 +7,7 @@
 #include "state/command_outcome.h"
 #include "state/pass_view.h"
 #include "state/scene_state.h"
+#include "state/texture_steps.h"
 
 namespace meshmill {
 
@@ -34,6 +35,7 @@ struct Session {
   FileSystem& fs;
   EventPump& events;
   PassView* view = &no_view;
+  TextureSteps* textures = &no_textures;  // called when the settings ask for textures
   std::string program_folder;  // where the program lives; the open dialog starts there
   // The passes keep a record of each object for a report; without one the
   // analysis costs what it always did.
@@ -45,6 +47,7 @@ struct Session {
 
  private:
   PassView no_view;
+  TextureSteps no_textures;
 };
 
 }  // namespace meshmill

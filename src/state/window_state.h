@@ -71,6 +71,7 @@ struct WindowState {
   CheckBox Check4{setting_caption::overwrite_without_warning, 0};
   CheckBox Check5{setting_caption::keep_long_texture_names, 1};
   CheckBox Check6{setting_caption::white_diffuse, 0};
+  CheckBox Check7{setting_caption::prepare_textures, 0};
   Label Label5{"Include only following objects :"};
   TextBox Text3;
   Button Target_filename{"&Target filename and path for processed 3d scene file", false};
@@ -90,6 +91,7 @@ struct WindowState {
   Button Clear_statistics{"&Clear statistics and unload 3d scene file info", false};
   Button Open_error_log{"&Open log error txt file", false};
   Button Open_report{"Scene &map and report", false};
+  Button Restore_textures{"&Restore texture names", false};
 
   MousePointer pointer = MousePointer::normal;
 };
