@@ -116,6 +116,15 @@ DecodeResult decode_with_stb(std::string_view bytes, Format format) {
   int channels = 0;
   Reader header{bytes};
   if (!stbi_info_from_callbacks(&reader_callbacks, &header, &width, &height, &channels)) {
+    // stbi_info goes on to other formats and loses the reason; a load stops
+    // at the same header, before any pixel, and keeps it.
+    if (format != Format::unknown) {
+      Reader again{bytes};
+      StbPixels none(
+          stbi_load_from_callbacks(&reader_callbacks, &again, &width, &height, &channels, 4),
+          &stbi_image_free);
+      if (none) return refused(unreadable);
+    }
     return refused(stb_problem(format));
   }
   if (auto problem = image_codec::size_problem(width, height, bytes.size()); !problem.empty()) {
