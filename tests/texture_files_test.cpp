@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/code_page.h"
+#include "platform/paths.h"
 #include "support/faulty_file_system.h"
 #include "support/temp_folder.h"
 #include "textures/restore_textures.h"
@@ -63,13 +64,13 @@ TEST(TextureSource, LooksInTheDocumentedOrder) {
 
   const TextureSearch where{tiffrgb, scene.path(), false};
   EXPECT_EQ(find_texture_image(fs, where, bitmap), std::nullopt);
-  const std::string tif = scene.write("TIFFRGB/" + base + ".tif", "t");
+  const std::string tif = scene.write(join_path("TIFFRGB", base + ".tif"), "t");
   EXPECT_EQ(find_texture_image(fs, where, bitmap), tif);
   const std::string in_scene = scene.write(base + ".JPEG", "j");
   EXPECT_EQ(find_texture_image(fs, where, bitmap), in_scene);
-  const std::string in_tiffrgb = scene.write("TIFFRGB/" + base + ".Png", "p");
+  const std::string in_tiffrgb = scene.write(join_path("TIFFRGB", base + ".Png"), "p");
   EXPECT_EQ(find_texture_image(fs, where, bitmap), in_tiffrgb);
-  const std::string first = scene.write("TIFFRGB/" + base + ".tga", "g");
+  const std::string first = scene.write(join_path("TIFFRGB", base + ".tga"), "g");
   EXPECT_EQ(find_texture_image(fs, where, bitmap), first);
 
   // The bitmap path itself counts on Windows only, after both folders.
