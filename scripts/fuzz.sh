@@ -38,7 +38,7 @@ cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
 seeds_of() {
   case $1 in
     fuzz_asc_input) echo "fuzz/seeds/asc tests/data/hostile/asc" ;;
-    fuzz_image) echo "fuzz/seeds/image" ;;
+    fuzz_image) echo "fuzz/seeds/image tests/data/hostile/image" ;;
     *) echo "fuzz/seeds/ase tests/data/hostile/ase" ;;
   esac
 }

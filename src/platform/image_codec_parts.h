@@ -20,6 +20,12 @@ std::string size_problem(long long width, long long height, std::size_t file_byt
 
 inline constexpr const char* unreadable = "unreadable image (truncated or corrupt)";
 
+// stb_image 2.27 (Debian's) overruns a Huffman table built from a DHT
+// segment declaring more than 256 codes. False when some segment that it
+// would read does; the walk over the segments is a superset of the one stb
+// makes, so it never misses one.
+bool jpeg_tables_fit(std::string_view bytes);
+
 // The TIFF codec of the system: libtiff, or the Windows Imaging Component.
 DecodeResult decode_tiff(std::string_view bytes);
 
