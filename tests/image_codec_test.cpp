@@ -87,10 +87,14 @@ TEST(ImageCodec, BadImagesAreRefusedWithOneClearLine) {
   EXPECT_EQ(problem_of(corrupt), unreadable);
   const std::string tga = testing::tga_file(pattern(4, 4, false), 3);
   EXPECT_EQ(problem_of(std::string_view(tga).substr(0, tga.size() - 5)), unreadable);
-  // A Huffman table of more than 256 codes, which stb_image would write past.
-  EXPECT_EQ(problem_of(testing::read_file(std::string(MESHMILL_TEST_DATA) +
-                                          "/hostile/image/jpeg_huffman_overrun.jpg")),
-            unreadable);
+  // What the fuzzer found: a Huffman table of more than 256 codes, which
+  // stb_image would write past; a data chunk claiming a gigabyte.
+  for (const char* name : {"jpeg_huffman_overrun.jpg", "png_data_chunk_of_a_gigabyte.png"}) {
+    EXPECT_EQ(
+        problem_of(testing::read_file(std::string(MESHMILL_TEST_DATA) + "/hostile/image/" + name)),
+        unreadable)
+        << name;
+  }
   const std::string jpeg = testing::jpeg_file(pattern(16, 16, false));
   EXPECT_EQ(problem_of(std::string_view(jpeg).substr(0, jpeg.size() / 2)), unreadable);
 

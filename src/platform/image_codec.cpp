@@ -115,6 +115,8 @@ DecodeResult decode_with_stb(std::string_view bytes, Format format) {
   int width = 0;
   int height = 0;
   int channels = 0;
+  // The header is read in small buffers; the pixels in ones sized from it.
+  image_codec::limit_stb_allocations(std::size_t{1} << 20);
   Reader header{bytes};
   if (!stbi_info_from_callbacks(&reader_callbacks, &header, &width, &height, &channels)) {
     // stbi_info goes on to other formats and loses the reason; a load stops
@@ -131,6 +133,12 @@ DecodeResult decode_with_stb(std::string_view bytes, Format format) {
   if (auto problem = image_codec::size_problem(width, height, bytes.size()); !problem.empty()) {
     return refused(problem);
   }
+  // Enough for 16-bit RGBA pixels, a row filter byte each, and the file's
+  // compressed data (gathered in a buffer that doubles).
+  const std::size_t pixel_count =
+      static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+  image_codec::limit_stb_allocations(pixel_count * 8 + static_cast<std::size_t>(height) +
+                                     bytes.size() * 2 + (std::size_t{1} << 20));
   Reader body{bytes};
   StbPixels pixels(
       stbi_load_from_callbacks(&reader_callbacks, &body, &width, &height, &channels, 4),

@@ -20,6 +20,9 @@ std::string size_problem(long long width, long long height, std::size_t file_byt
 
 inline constexpr const char* unreadable = "unreadable image (truncated or corrupt)";
 
+// The largest single allocation stb_image may make from now on in this thread.
+void limit_stb_allocations(std::size_t largest);
+
 // stb_image 2.27 (Debian's) overruns a Huffman table built from a DHT
 // segment declaring more than 256 codes. False when some segment that it
 // would read does; the walk over the segments is a superset of the one stb
