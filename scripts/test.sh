@@ -11,6 +11,8 @@ install_build_tools
 install_missing qt6-base-dev
 # The scene report is rendered in a headless browser by one test.
 install_missing chromium
+# Independent readers of the pixelmaps and TIFFs written.
+install_missing ffmpeg libtiff-tools
 # The window's tests need no display.
 export QT_QPA_PLATFORM=offscreen
 

@@ -29,8 +29,11 @@ install_missing() {
 
 # What every build needs; clang's runtime libraries carry the sanitizers and
 # libFuzzer (Debian only recommends them, and recommendations are not installed).
+# The image codecs: stb's headers (for the Windows build too) and libtiff
+# (which wine's TIFF codec loads as well).
 install_build_tools() {
-  install_missing cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev pkg-config
+  install_missing cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev pkg-config \
+    libstb-dev libtiff-dev
 }
 
 # Configures the build folder $1; further arguments go to cmake.

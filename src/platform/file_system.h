@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace meshmill {
 
@@ -74,6 +75,9 @@ class FileSystem {
   // (ASCII) letter case, the exact match first; nothing when there is none.
   virtual std::optional<std::string> find_entry_ignoring_case(const std::string& folder,
                                                               const std::string& name) = 0;
+  // The names of the regular files in a folder, in no particular order;
+  // nothing when the folder cannot be listed.
+  virtual std::optional<std::vector<std::string>> list_folder(const std::string& folder) = 0;
 };
 
 // The system's own file system.

@@ -40,6 +40,9 @@ class ForwardingFileSystem : public FileSystem {
                                                       const std::string& name) override {
     return inner_.find_entry_ignoring_case(folder, name);
   }
+  std::optional<std::vector<std::string>> list_folder(const std::string& folder) override {
+    return inner_.list_folder(folder);
+  }
 
  protected:
   FileSystem& inner_;

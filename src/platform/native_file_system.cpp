@@ -261,6 +261,17 @@ class NativeFileSystem : public FileSystem {
     }
     return found;
   }
+  std::optional<std::vector<std::string>> list_folder(const std::string& folder) override {
+    std::error_code error;
+    std::vector<std::string> names;
+    for (stdfs::directory_iterator it(to_path(folder), error), end; !error && it != end;
+         it.increment(error)) {
+      std::error_code ignored;
+      if (it->is_regular_file(ignored)) names.push_back(from_path(it->path().filename()));
+    }
+    if (error) return std::nullopt;
+    return names;
+  }
 };
 
 }  // namespace
