@@ -105,6 +105,23 @@ TEST(SceneReport, AscRecordsAndTheWidestView) {
   EXPECT_EQ(page.find("id=\"materials\""), std::string::npos);
 }
 
+TEST(SceneReport, AscWrittenBy3DStudioIsDrawnWhereItIs) {
+  // 3D Studio writes a blank after each colon of a vertex line ("X: -2500").
+  TestSession t;
+  t.session.record_objects = true;
+  analyse_text(t, read_file(std::string(MESHMILL_TEST_DATA) + "/asc_input/studio_style.asc"),
+               "studio.asc");
+  const SceneRecords& records = t.session.scene.records;
+  expect_records(records, {{"Ground", "valid", "studio.asc", false},
+                           {"Sign", "valid", "studio.asc", false}});  // mapped
+  // The records keep coordinates as floats.
+  const auto low_y = static_cast<double>(-2598.3f), high_z = static_cast<double>(16.2f);
+  EXPECT_EQ(records.objects[0].bbox,
+            (std::array<double, 6>{-2500, low_y, -4, 2500, 1200.5, high_z}));
+  EXPECT_EQ(records.objects[0].outlines[0].size(), 4u);  // top: the whole quad
+  EXPECT_EQ(records.objects[1].bbox, (std::array<double, 6>{10, 20, 0, 12.5, 20, 3}));
+}
+
 TEST(SceneReport, ExpectedFilesSplitTheValidObjects) {
   SceneRecords records;
   records.objects.resize(300);
