@@ -13,16 +13,19 @@
 #
 # The scene report: `analyze --report` within 1.5x the time of `analyze`
 # alone, and the page at most 5 MB.
+#
+# MESHMILL_WERROR=ON in the environment builds with warnings as errors, as
+# the other scripts do.
 set -euo pipefail
+source "$(dirname "$0")/lib/common.sh"
 
-cd "$(dirname "$0")/.."
+cd "$REPO_ROOT"
 size_mb=${1:-200}
 build=build/release
 bench=build/bench
 scene=$bench/bench_${size_mb}mb.ase
 
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DMESHMILL_BUILD_TESTS=OFF \
-  -DMESHMILL_BUILD_GUI=OFF >/dev/null
+configure_into "$build" -DCMAKE_BUILD_TYPE=Release -DMESHMILL_BUILD_TESTS=OFF -DMESHMILL_BUILD_GUI=OFF
 cmake --build "$build" -j2 --target meshmill-cli meshmill-scenegen >/dev/null
 
 mkdir -p "$bench/TIFFRGB"

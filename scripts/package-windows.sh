@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Cross-builds meshmill.exe (the window) and meshmill-cli.exe and packs
-# dist/meshmill-<version>-win64.zip with both, the README and the sample scene.
+# dist/meshmill-<version>-win64.zip with both, the user's README and the sample scene.
 # The programs link statically: they run on Windows with nothing else installed.
 set -euo pipefail
 source "$(dirname "$0")/lib/common.sh"
@@ -18,8 +18,9 @@ for program in meshmill.exe meshmill-cli.exe; do
   cp "$REPO_ROOT/build-windows/bin/$program" "$stage/"
   x86_64-w64-mingw32-strip "$stage/$program"
 done
-# Windows editors expect CR LF line ends in a text file.
-sed 's/$/\r/' "$REPO_ROOT/README.md" >"$stage/README.txt"
+# The user's page, not the developers' README; Windows editors expect CR LF
+# line ends in a text file (the page has them, and keeps them whatever git does).
+sed 's/\r*$/\r/' "$REPO_ROOT/docs/windows-readme.txt" >"$stage/README.txt"
 cp "$REPO_ROOT/examples/sample_track.ase" "$stage/examples/"
 cp -r "$REPO_ROOT/examples/TIFFRGB" "$stage/examples/"
 

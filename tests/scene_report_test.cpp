@@ -2,10 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <optional>
+#include <set>
 
 #include "app/window_settings.h"
 #include "app/report_command.h"
 #include "app/scene_commands.h"
+#include "platform/code_page.h"
 #include "report/report_page.h"
 #include "app/clear_statistics.h"
 #include "support/cli_run.h"
@@ -106,6 +110,23 @@ TEST(SceneReport, AscRecordsAndTheWidestView) {
   EXPECT_EQ(page.find("id=\"materials\""), std::string::npos);
 }
 
+TEST(SceneReport, AscWrittenBy3DStudioIsDrawnWhereItIs) {
+  // 3D Studio writes a blank after each colon of a vertex line ("X: -2500").
+  TestSession t;
+  t.session.record_objects = true;
+  analyse_text(t, read_file(std::string(MESHMILL_TEST_DATA) + "/asc_input/studio_style.asc"),
+               "studio.asc");
+  const SceneRecords& records = t.session.scene.records;
+  expect_records(records, {{"Ground", "valid", "studio.asc", false},
+                           {"Sign", "valid", "studio.asc", false}});  // mapped
+  // The records keep coordinates as floats.
+  const auto low_y = static_cast<double>(-2598.3f), high_z = static_cast<double>(16.2f);
+  EXPECT_EQ(records.objects[0].bbox,
+            (std::array<double, 6>{-2500, low_y, -4, 2500, 1200.5, high_z}));
+  EXPECT_EQ(records.objects[0].outlines[0].size(), 4u);  // top: the whole quad
+  EXPECT_EQ(records.objects[1].bbox, (std::array<double, 6>{10, 20, 0, 12.5, 20, 3}));
+}
+
 TEST(SceneReport, ExpectedFilesSplitTheValidObjects) {
   SceneRecords records;
   records.objects.resize(300);
@@ -144,17 +165,76 @@ bool well_formed(const std::string& page) {
   return open.empty();
 }
 
+std::string decode_entities(std::string_view value) {
+  static const std::pair<std::string_view, char> entities[] = {
+      {"&quot;", '"'}, {"&#39;", '\''}, {"&lt;", '<'}, {"&gt;", '>'}, {"&amp;", '&'}};
+  std::string text;
+  while (!value.empty()) {
+    bool decoded = false;
+    for (const auto& [entity, c] : entities) {
+      if (value.starts_with(entity)) {
+        text += c;
+        value.remove_prefix(entity.size());
+        decoded = true;
+        break;
+      }
+    }
+    if (!decoded) {
+      text += value.front();
+      value.remove_prefix(1);
+    }
+  }
+  return text;
+}
+
+// Every attribute of the page's tags as name and decoded value, outside the
+// raw text of <style> and <script>; nothing when a tag does not read as
+// name="value" pairs, as when a value lets a quote or an angle bracket through.
+std::optional<std::vector<std::pair<std::string, std::string>>> attributes(
+    const std::string& page) {
+  std::vector<std::pair<std::string, std::string>> found;
+  auto name_end = [&](std::size_t i) {
+    auto is_name = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '-'; };
+    while (i < page.size() && is_name(page[i])) ++i;
+    return i;
+  };
+  for (std::size_t at = page.find('<'); at != std::string::npos; at = page.find('<', at)) {
+    std::size_t i = at + 1;
+    if (i < page.size() && (page[i] == '/' || page[i] == '!')) {
+      at = i;
+      continue;
+    }
+    std::size_t end = name_end(i);
+    std::string tag = page.substr(i, end - i);
+    for (i = end;;) {
+      while (i < page.size() && page[i] == ' ') ++i;
+      if (page.compare(i, 1, ">") == 0 || page.compare(i, 2, "/>") == 0) break;
+      end = name_end(i);
+      std::size_t close = page.find('"', end + 2);
+      if (end == i || page.compare(end, 2, "=\"") != 0 || close == std::string::npos) {
+        return std::nullopt;
+      }
+      std::string raw = page.substr(end + 2, close - end - 2);
+      if (raw.find_first_of("<>") != std::string::npos) return std::nullopt;
+      found.emplace_back(page.substr(i, end - i), decode_entities(raw));
+      i = close + 1;
+    }
+    at = tag == "style" || tag == "script" ? page.find("</" + tag, i) : i;
+  }
+  return found;
+}
+
 TEST(SceneReport, PageIsSelfContainedAndEscapesHostileNames) {
   TestSession t;
   SceneState& scene = t.session.scene;
   scene.fich = "/x/track\">.ase";
   scene.file_type = "ase";
   const char* hostile[] = {"</script><script>alert(1)</script>", "\"><img src=x onerror=alert(1)>",
-                           "caf\xE9 <b>&amp;"};
+                           "caf\xE9 <b>&amp;", "it's \"a\" <x> & y"};
   for (const char* name : hostile) {
     ObjectRecord object;
     object.name = name;
-    object.file = name;
+    object.file = cp1252_to_utf8(name);
     object.reason = name;
     object.has_bbox = true;
     object.bbox = {0, 0, 0, 1, 1, 1};
@@ -162,9 +242,29 @@ TEST(SceneReport, PageIsSelfContainedAndEscapesHostileNames) {
     scene.records.objects.push_back(object);
     scene.records.messages.push_back({name, 16, name});
   }
-  set_materials(scene, {{false, {{std::string(hostile[1]) + " , " + hostile[0], "", ""}}}});
+  set_materials(scene, {{false, {{std::string(hostile[3]) + " , " + hostile[0], "", ""}}}});
+  scene.records.processed = true;
+  scene.processed_files = {"/x/tar\"get's <dir>/" + cp1252_to_utf8(hostile[3])};
   std::string page = render_report(t.session, settings_from_window(t.session.window), "<now>");
   EXPECT_TRUE(well_formed(page));
+  // Names and files in attributes come back whole: no quote ends a value early.
+  auto found = attributes(page);
+  ASSERT_TRUE(found.has_value()) << "a tag whose attributes are not name=\"value\" pairs";
+  static const std::set<std::string> known = {
+      "lang",    "charset",     "http-equiv",  "content",   "name",       "id",    "class",
+      "type",    "for",         "checked",     "role",      "aria-label", "style", "d",
+      "viewBox", "cx",          "cy",          "r",         "x",          "y",     "text-anchor",
+      "data-i",  "data-object", "data-status", "data-file", "data-length"};
+  std::multiset<std::string> objects, files;
+  for (const auto& [name, value] : *found) {
+    EXPECT_TRUE(known.contains(name)) << name << "=\"" << value << '"';
+    if (name == "data-object") objects.insert(value);
+    if (name == "data-file") files.insert(value);
+  }
+  for (const char* name : hostile) {
+    EXPECT_EQ(objects.count(cp1252_to_utf8(name)), map_view_count) << name;
+    EXPECT_EQ(files.count(cp1252_to_utf8(name)), map_view_count) << name;
+  }
   EXPECT_NE(page.find("<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none';"),
             std::string::npos);
   for (const char* outside : {"http:", "https:", "<img", "<link", "<iframe", " src=\"", "url("}) {

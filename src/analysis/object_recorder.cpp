@@ -4,7 +4,6 @@
 #include <charconv>
 #include <cmath>
 
-#include "format/asc_line_parser.h"
 #include "platform/ascii_case.h"
 #include "platform/code_page.h"
 
@@ -77,6 +76,19 @@ ScenePoint vertex_fields(std::string_view line) {
   return {coordinate(fields[0]), coordinate(fields[1]), coordinate(fields[2])};
 }
 
+// The coordinate after `marker` in an .asc vertex line, searched from `from`
+// on; 0 when there is none. Meshmill writes "X:-2500", 3D Studio "X: -2500":
+// blanks after the colon are skipped, the number runs to the next blank.
+float coordinate_after(std::string_view line, std::string_view marker, std::size_t& from) {
+  std::size_t at = line.find(marker, from);
+  if (at == std::string_view::npos) return 0;
+  std::size_t begin = line.find_first_not_of(' ', at + marker.size());
+  if (begin == std::string_view::npos) begin = line.size();
+  std::size_t end = std::min(line.find(' ', begin), line.size());
+  from = end;
+  return coordinate(line.substr(begin, end - begin));
+}
+
 // The index after `marker`, searched from `from`; -1 when there is none.
 std::int64_t corner_after(std::string_view line, std::string_view marker, std::size_t& from) {
   std::size_t at = line.find(marker, from);
@@ -135,10 +147,11 @@ void ObjectRecorder::ase_line(std::string_view line) {
 
 void ObjectRecorder::vertex_line(std::int64_t, std::string_view line) {
   if (!open_) return;
-  VertexFields fields;
-  processar("vc", line, fields);
-  add_vertex(
-      {coordinate(fields.field[1]), coordinate(fields.field[2]), coordinate(fields.field[3])});
+  std::size_t from = 0;
+  float x = coordinate_after(line, "X:", from);
+  float y = coordinate_after(line, "Y:", from);
+  float z = coordinate_after(line, "Z:", from);
+  add_vertex({x, y, z});
 }
 
 void ObjectRecorder::add_vertex(const ScenePoint& p) {

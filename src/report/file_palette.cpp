@@ -18,7 +18,11 @@ FilePalette::FilePalette(const SceneRecords& records) {
 std::string FilePalette::colour_class(const std::string& file) const {
   auto at = std::find(files_.begin(), files_.end(), file);
   auto index = static_cast<std::size_t>(at - files_.begin());
-  return "c" + std::to_string(index % colour_count);
+  // Appended rather than `"c" + std::to_string(...)`, which g++ 12 flags
+  // (wrongly) with -Wrestrict in optimised builds.
+  std::string name = "c";
+  name += std::to_string(index % colour_count);
+  return name;
 }
 
 std::string FilePalette::object_class(const ObjectRecord& object) const {
