@@ -1,3 +1,4 @@
+#include "format/bitmap_name.h"
 #include "textures/texture_files.h"
 
 #include <gtest/gtest.h>
@@ -56,11 +57,11 @@ TEST(TextureSource, LooksInTheDocumentedOrder) {
   const std::string base = cp1252_to_utf8(
       "Se\xF1"
       "al.v2");
-  EXPECT_EQ(texture_base_name(bitmap),
+  EXPECT_EQ(bitmap_base_name(bitmap),
             "Se\xF1"
             "al.v2");
-  EXPECT_EQ(texture_base_name("a/b:c.d.png"), "c.d");
-  EXPECT_EQ(texture_base_name("plain"), "plain");
+  EXPECT_EQ(bitmap_base_name("a/b:c.d.png"), "c.d");
+  EXPECT_EQ(bitmap_base_name("plain"), "plain");
 
   const TextureSearch where{tiffrgb, scene.path(), false};
   EXPECT_EQ(find_texture_image(fs, where, bitmap), std::nullopt);

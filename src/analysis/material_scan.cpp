@@ -9,6 +9,7 @@
 #include "analysis/special_materials_lines.h"
 #include "analysis/texture_names.h"
 #include "format/keywords.h"
+#include "format/bitmap_name.h"
 
 namespace meshmill {
 
@@ -214,7 +215,7 @@ class MaterialScan {
     LineEnd end = read_colours(slot, sub_, LineEnd::bitmap);
     if (end == LineEnd::bitmap) {
       std::string_view bitmap = quoted_text(input_.line());
-      name_cell(slot) = slot.name + " , " + bitmap_base_name(bitmap);
+      name_cell(slot) = slot.name + " , " + std::string(bitmap_base_name(bitmap));
       note_texture(bitmap, bitmap_base_name(bitmap));
     }
     return outcome_of(end);

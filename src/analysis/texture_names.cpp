@@ -7,6 +7,7 @@
 #include "format/limits.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
+#include "format/bitmap_name.h"
 
 namespace meshmill {
 
@@ -130,17 +131,11 @@ std::optional<std::string> ask_short_name(Session& session, const LongTexture& t
 
 }  // namespace
 
-std::string bitmap_base_name(std::string_view path) {
-  std::size_t folder_end = path.find_last_of("\\/:");
-  std::string_view name = folder_end == std::string_view::npos ? path : path.substr(folder_end + 1);
-  return std::string(name.substr(0, name.rfind('.')));
-}
-
 std::optional<std::string> resolve_texture_name(Session& session, const RunSettings& settings,
                                                 RenamedTextures& renamed,
                                                 std::string_view bitmap_path, TextureSlot slot) {
   SceneState& scene = session.scene;
-  std::string base = bitmap_base_name(bitmap_path);
+  std::string base(bitmap_base_name(bitmap_path));
   std::string long_name = base + std::string(texture_extension);
   if (settings.keep_long_texture_names || base.size() <= longest_texture_base) return long_name;
   // Texture files are found without regard to letter case, so the names

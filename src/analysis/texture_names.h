@@ -17,11 +17,6 @@ enum class TextureSlot { material, submaterial };
 // pass, with that name, so a texture that several materials share is renamed once.
 using RenamedTextures = std::unordered_map<std::string, std::string>;
 
-// The base name of a bitmap path as 3ds Max writes it, a Windows path
-// whatever the platform: the folder ends at the last `\`, `/` or `:`, the
-// extension begins at the last dot.
-std::string bitmap_base_name(std::string_view path);
-
 // The texture text of a "gta material" slot for its bitmap path. Plaything2
 // crashes on pixelmap names longer than 15 characters, so a longer texture in
 // the scene's TIFFRGB folder gets a shorter name (automatically or typed by

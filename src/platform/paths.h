@@ -13,6 +13,8 @@ inline constexpr char path_separator =
 #else
     '/';
 #endif
+// Scene files name Windows paths, which are paths of this system only there.
+inline constexpr bool system_is_windows = path_separator == '\\';
 
 // The folder of a path, without a trailing separator ("" when there is none).
 std::string parent_folder(std::string_view path);

@@ -14,6 +14,7 @@
 #include "processing/text_fields.h"
 #include "state/fixed_names.h"
 #include "state/material_slot.h"
+#include "format/bitmap_name.h"
 
 namespace meshmill {
 
@@ -25,14 +26,6 @@ constexpr std::string_view extra_material_prefix = "(Extra material_";
 int byte_of(std::string_view number) {
   std::int64_t value = round_half_even(leading_number(number) * 255.0);
   return static_cast<int>(std::clamp<std::int64_t>(value, 0, 255));
-}
-
-// The file name of a texture path without folder and extension; the folder
-// separators of scene files are "\", "/" and ":".
-std::string_view texture_base_name(std::string_view path) {
-  std::size_t cut = path.find_last_of("\\/:");
-  if (cut != std::string_view::npos) path.remove_prefix(cut + 1);
-  return path.substr(0, path.rfind('.'));
 }
 
 // Three bytes red, green, blue from "r<TAB>g<TAB>b"; white when empty.
@@ -86,7 +79,7 @@ bool write_mat_file(Session& session, const RunSettings& settings) {
       // The .mat names the texture up to a second separator, if a name holds one.
       std::string_view texture = slot.texture.substr(0, slot.texture.find(slot_separator));
       const bool textured = texture != empty_material;
-      if (textured) texture = texture_base_name(texture);
+      if (textured) texture = bitmap_base_name(texture);
 
       std::string colour = "\xFF\xFF\xFF";
       if (scene.mat_colors.contains(m, s)) {

@@ -7,6 +7,7 @@
 #include "platform/paths.h"
 #include "report/html_text.h"
 #include "state/material_slot.h"
+#include "format/bitmap_name.h"
 
 namespace meshmill {
 
@@ -26,14 +27,6 @@ void count_cell(std::string& out, std::int64_t value) {
   out += "</td>";
 }
 
-// The file name of a texture path without folder and extension; scene files
-// separate folders with "\", "/" and ":".
-std::string_view texture_base_name(std::string_view path) {
-  std::size_t cut = path.find_last_of("\\/:");
-  if (cut != std::string_view::npos) path.remove_prefix(cut + 1);
-  return path.substr(0, path.rfind('.'));
-}
-
 // The long name a shortened texture had, from the records "LONG.tga , short".
 std::string_view old_texture_name(const SceneState& scene, std::string_view texture) {
   for (const std::string& record : scene.bigmat_names) {
@@ -48,7 +41,7 @@ std::string_view old_texture_name(const SceneState& scene, std::string_view text
 bool texture_file_exists(const Session& session, std::string_view texture) {
   const std::string& folder = session.scene.tif_folder;
   if (folder.empty()) return false;
-  std::string name = cp1252_to_utf8(texture_base_name(texture)) + ".tif";
+  std::string name = cp1252_to_utf8(bitmap_base_name(texture)) + ".tif";
   return session.fs.find_entry_ignoring_case(folder, name).has_value();
 }
 
@@ -84,12 +77,12 @@ void append_texture_cell(std::string& out, const Session& session, std::string_v
     out += ")</small>";
   }
   // Plaything2 crashes on longer pixelmap names.
-  if (texture_base_name(texture).size() > 15) {
+  if (bitmap_base_name(texture).size() > 15) {
     out += " <span class=\"missing\">longer than 15 characters</span>";
   }
   if (!texture_file_exists(session, texture)) {
     out += " <span class=\"missing\">missing: no ";
-    append_scene_html(out, texture_base_name(texture));
+    append_scene_html(out, bitmap_base_name(texture));
     out += ".tif in TIFFRGB</span>";
   }
   out += "</td>";

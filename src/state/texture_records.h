@@ -10,8 +10,8 @@ namespace meshmill {
 struct TextureRecord {
   std::string bitmap;        // the slot's bitmap path, as in the scene
   std::string base;          // its base name: the image is looked up by it
-  std::string slot_texture;  // the texture text the slot keeps
-  std::string name;          // the pixelmap name the .mat writes ("" before the processing)
+  std::vector<std::string> slot_textures;  // the texture texts slots keep for it
+  std::string name;          // the pixelmap name the .mat writes for it
   std::string source;        // the image it is made from, "" when missing
   int source_width = 0;
   int source_height = 0;
@@ -22,10 +22,17 @@ struct TextureRecord {
   int pix_type = 0;           // 5 (RGB 565) or 18 (ARGB 4444)
   int width = 0;              // the pixelmap's size
   int height = 0;
-  std::string problem;  // why something is missing ("" when all went well)
+  std::string problem;      // what went wrong at the analysis ("" when nothing did)
+  std::string pix_problem;  // why the processing wrote no pixelmap ("" when it did)
 
+  bool readable() const { return source_width > 0; }
   bool scaled() const {
     return !pix.empty() && (width != source_width || height != source_height);
+  }
+  // Every problem of the texture in one line, "" when there is none.
+  std::string problems() const {
+    if (pix_problem.empty()) return problem;
+    return problem.empty() ? pix_problem : problem + "; " + pix_problem;
   }
 };
 

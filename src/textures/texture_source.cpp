@@ -2,6 +2,7 @@
 
 #include "platform/code_page.h"
 #include "platform/paths.h"
+#include "format/bitmap_name.h"
 
 namespace meshmill {
 
@@ -22,15 +23,9 @@ std::optional<std::string> file_in(FileSystem& fs, const std::string& folder,
 
 }  // namespace
 
-std::string texture_base_name(std::string_view bitmap_path) {
-  std::size_t folder_end = bitmap_path.find_last_of("\\/:");
-  if (folder_end != std::string_view::npos) bitmap_path.remove_prefix(folder_end + 1);
-  return std::string(bitmap_path.substr(0, bitmap_path.rfind('.')));
-}
-
 std::optional<std::string> find_texture_image(FileSystem& fs, const TextureSearch& where,
                                               std::string_view bitmap_path) {
-  const std::string base = cp1252_to_utf8(texture_base_name(bitmap_path));
+  const std::string base = cp1252_to_utf8(bitmap_base_name(bitmap_path));
   if (base.empty()) return std::nullopt;
   for (const std::string* folder : {&where.tiffrgb_folder, &where.scene_folder}) {
     for (std::string_view extension : source_extensions) {

@@ -8,11 +8,6 @@
 
 namespace meshmill {
 
-// The base name of a bitmap path as 3ds Max writes it, a Windows path
-// whatever the platform (Windows-1252 bytes): the folder ends at the last
-// `\`, `/` or `:`, the extension begins at the last dot.
-std::string texture_base_name(std::string_view bitmap_path);
-
 // Where a texture's image is looked for. Folders are UTF-8; an empty one is skipped.
 struct TextureSearch {
   std::string tiffrgb_folder;
