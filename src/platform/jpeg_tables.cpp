@@ -26,14 +26,14 @@ bool is_restart(unsigned marker) {
 // The tables of one DHT segment read as stb_image reads them: no table may
 // have more than 256 codes.
 bool tables_fit(const Bytes& bytes, std::size_t segment) {
-  long remaining = static_cast<long>(bytes.at(segment + 2) << 8 | bytes.at(segment + 3)) - 2;
+  int remaining = static_cast<int>(bytes.at(segment + 2) << 8 | bytes.at(segment + 3)) - 2;
   std::size_t table = segment + 4;
   while (remaining > 0) {
-    long codes = 0;
+    unsigned codes = 0;
     for (std::size_t length = 1; length <= 16; ++length) codes += bytes.at(table + length);
     if (codes > 256) return false;
-    table += 17 + static_cast<std::size_t>(codes);
-    remaining -= 17 + codes;
+    table += 17 + codes;
+    remaining -= static_cast<int>(17 + codes);
   }
   return true;
 }
