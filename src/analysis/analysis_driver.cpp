@@ -10,7 +10,7 @@
 #include "analysis/scene_statistics.h"
 #include "analysis/side_files.h"
 #include "platform/paths.h"
-#include "state/fixed_names.h"
+#include "state/texture_folder.h"
 
 namespace meshmill {
 
@@ -18,9 +18,7 @@ namespace {
 
 // Textures must sit in TIFFRGB beside the scene for long names to be shortened.
 void warn_without_texture_folder(Session& session) {
-  std::string folder = searchable_folder(session.scene.fich);
-  auto entry = session.fs.find_entry_ignoring_case(folder, texture_folder_name);
-  if (entry && session.fs.folder_exists(join_path(folder, *entry))) return;
+  if (session.fs.folder_exists(texture_folder_of(session.fs, session.scene.fich))) return;
   session.prompt.message_box(
       "This 3d scene doesn't have a TIFFRGB folder, you have to put all the textures used in this "
       "3d scene in a TIFFRGB sub-folder, because if there is references to texture files with "

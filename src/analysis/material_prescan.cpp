@@ -6,7 +6,7 @@
 #include "analysis/material_values.h"
 #include "format/keywords.h"
 #include "platform/paths.h"
-#include "state/fixed_names.h"
+#include "state/texture_folder.h"
 
 namespace meshmill {
 
@@ -14,15 +14,6 @@ namespace {
 
 constexpr std::string_view wiresize_line = "\t\t*MATERIAL_WIRESIZE";
 constexpr std::string_view numsubmtls_line = "\t\t*NUMSUBMTLS ";
-
-// The scene's texture folder: TIFFRGB beside the input, found without regard
-// to letter case as on Windows.
-std::string texture_folder(Session& session) {
-  std::string folder = parent_folder(session.scene.fich);
-  auto found = session.fs.find_entry_ignoring_case(folder.empty() ? "." : folder,
-                                                   texture_folder_name);
-  return join_path(folder, found.value_or(texture_folder_name));
-}
 
 }  // namespace
 
@@ -66,7 +57,7 @@ PassOutcome prescan_materials(Session& session, std::int64_t& listed_count) {
   // The long texture names are counted afresh by every pass.
   scene.num_bigmat = 0;
   scene.bigmat_names.clear();
-  scene.tif_folder = texture_folder(session);
+  scene.tif_folder = texture_folder_of(session.fs, session.scene.fich);
   return PassOutcome::completed;
 }
 

@@ -24,11 +24,6 @@ PassOutcome create_side_file(Session& session, std::unique_ptr<OutputFile>& stre
 
 }  // namespace
 
-std::string searchable_folder(const std::string& path) {
-  std::string folder = parent_folder(path);
-  return folder.empty() ? std::string(".") : folder;
-}
-
 PassOutcome create_side_files(Session& session) {
   if (create_side_file(session, session.scene.logerrors, error_log_name) == PassOutcome::stopped) {
     return PassOutcome::stopped;

@@ -10,7 +10,4 @@ namespace meshmill {
 // the analysis (the message names it and the system's reason).
 PassOutcome create_side_files(Session& session);
 
-// The folder of a path, "." for a bare file name: a folder to search in.
-std::string searchable_folder(const std::string& path);
-
 }  // namespace meshmill

@@ -4,6 +4,7 @@
 
 #include "app/error_log_command.h"
 #include "app/report_command.h"
+#include "app/restore_command.h"
 #include "app/scene_commands.h"
 #include "app/target_choice.h"
 #include "platform/ascii_case.h"
@@ -32,6 +33,7 @@ bool click_button(WindowSession& session, Button WindowState::*button) {
       {&WindowState::Clear_statistics, clear_statistics},
       {&WindowState::Open_error_log, open_error_log},
       {&WindowState::Open_report, open_scene_report},
+      {&WindowState::Restore_textures, restore_textures},
   };
   for (const auto& [member, command] : commands) {
     if (member == button) return run_command(session, command);

@@ -5,6 +5,7 @@
 #include "app/window_progress_view.h"
 #include "state/session.h"
 #include "state/window_state.h"
+#include "textures/texture_work.h"
 
 namespace meshmill {
 
@@ -14,6 +15,7 @@ struct WindowSession : Session {
   WindowSession(PromptService& prompt_service, FileSystem& file_system, EventPump& event_pump)
       : Session(prompt_service, file_system, event_pump) {
     view = &window_view;
+    textures = &texture_work;
   }
 
   WindowState window;
@@ -24,6 +26,7 @@ struct WindowSession : Session {
 
  private:
   WindowProgressView window_view{window};
+  TextureWork texture_work;
 };
 
 }  // namespace meshmill

@@ -64,7 +64,7 @@ int run_analyze(const std::vector<std::string>& args) {
   AnalyzeOptions o;
   if (!parse_command_line("analyze", args,
                           {{"--json", &o.json}, o.textures.rename_flag(),
-                           o.textures.auto_shorten_flag()},
+                           o.textures.auto_shorten_flag(), o.textures.prepare_flag()},
                           {{"--report", &o.report}}, o.scene)) {
     return exit_status::usage;
   }
@@ -78,7 +78,7 @@ int run_analyze(const std::vector<std::string>& args) {
   CommandOutcome outcome = run_analysis(cli.session(), settings, o.scene);
   if (report && outcome.analysed()) write_scene_report_file(cli, settings, o.report, outcome);
   if (o.json) {
-    print_json_document(cli, o.scene, outcome);
+    print_json_document(cli, settings, o.scene, outcome);
   } else {
     print_statistics(stdout, cli.session());
   }

@@ -11,6 +11,7 @@ CliSession::CliSession(QuestionPolicy policy)
       prompt_(policy),
       session_(prompt_, files_, pump_) {
   session_.program_folder = program_folder();
+  session_.textures = &texture_work_;
 }
 
 CliSession::~CliSession() {

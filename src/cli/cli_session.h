@@ -6,6 +6,7 @@
 #include "cli/console_prompt.h"
 #include "cli/recording_file_system.h"
 #include "state/session.h"
+#include "textures/texture_work.h"
 
 namespace meshmill {
 
@@ -35,6 +36,7 @@ class CliSession {
   RecordingFileSystem files_;
   ConsolePrompt prompt_;
   NoEventPump pump_;
+  TextureWork texture_work_;
   Session session_;
 };
 

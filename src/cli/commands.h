@@ -15,5 +15,6 @@ inline constexpr int usage = 2;    // the command line was wrong
 // Each command takes the arguments after its name and returns the exit status.
 int run_analyze(const std::vector<std::string>& args);
 int run_convert(const std::vector<std::string>& args);
+int run_restore_textures(const std::vector<std::string>& args);
 
 }  // namespace meshmill

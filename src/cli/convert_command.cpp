@@ -89,7 +89,8 @@ bool parse(const std::vector<std::string>& args, ConvertOptions& o) {
                            {"--yes", &o.yes},
                            {"--json", &o.json},
                            o.textures.rename_flag(),
-                           o.textures.auto_shorten_flag()},
+                           o.textures.auto_shorten_flag(),
+                           o.textures.prepare_flag()},
                           {{"-o", &o.target, &o.have_target},
                            {"--only", &o.only},
                            {"--report", &o.report}},
@@ -187,7 +188,7 @@ int run_convert(const std::vector<std::string>& args) {
     write_scene_report_file(cli, settings, o.report, outcome);
   }
   if (o.json) {
-    print_json_document(cli, o.scene, outcome,
+    print_json_document(cli, settings, o.scene, outcome,
                         [&](JsonWriter& json) { write_processing_members(json, session.scene); });
   } else {
     for (const auto& path : session.scene.processed_files) std::printf("%s\n", path.c_str());

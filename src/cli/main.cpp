@@ -24,6 +24,9 @@ constexpr Command commands[] = {
      "convert SCENE [-o TARGET.asc] [OPTIONS]   analyse a scene and write the files Plaything2 "
      "imports",
      meshmill::run_convert},
+    {"restore-textures",
+     "restore-textures SCENE [--json]   give shortened texture files their long names back",
+     meshmill::run_restore_textures},
 };
 
 void print_help(std::FILE* out) {

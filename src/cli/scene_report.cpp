@@ -3,6 +3,7 @@
 #include "analysis/input_choice.h"
 #include "cli/material_report.h"
 #include "cli/object_report.h"
+#include "cli/texture_report.h"
 #include "state/fixed_names.h"
 
 namespace meshmill {
@@ -89,13 +90,15 @@ void write_scene_report(JsonWriter& json, CliSession& cli, const std::string& in
   write_side_file(json, cli, "error_log", error_log_name);
 }
 
-void print_json_document(CliSession& cli, const std::string& input, const CommandOutcome& outcome,
+void print_json_document(CliSession& cli, const RunSettings& settings, const std::string& input,
+                         const CommandOutcome& outcome,
                          const std::function<void(JsonWriter&)>& more) {
   JsonWriter json;
   json.begin_object();
   write_scene_report(json, cli, input, outcome);
   write_material_report(json, cli);
   write_object_records(json, cli.session());
+  if (settings.prepare_textures) write_texture_report(json, cli.session().scene);
   if (more) more(json);
   json.end_object();
   std::printf("%s\n", json.text().c_str());

@@ -7,6 +7,7 @@
 #include "cli/cli_session.h"
 #include "cli/json_writer.h"
 #include "state/command_outcome.h"
+#include "state/run_settings.h"
 
 namespace meshmill {
 
@@ -20,8 +21,10 @@ void write_scene_report(JsonWriter& json, CliSession& cli, const std::string& in
                         const CommandOutcome& outcome);
 
 // Prints the --json document of a run: the members both commands share, the
-// material table, the objects (with a report), then what `more` writes.
-void print_json_document(CliSession& cli, const std::string& input, const CommandOutcome& outcome,
+// material table, the objects (with a report), the textures (when prepared),
+// then what `more` writes.
+void print_json_document(CliSession& cli, const RunSettings& settings, const std::string& input,
+                         const CommandOutcome& outcome,
                          const std::function<void(JsonWriter&)>& more = {});
 
 // The member `key`: the path of the side file `name` the run created and left

@@ -1,0 +1,14 @@
+#include "state/texture_folder.h"
+
+#include "platform/paths.h"
+#include "state/fixed_names.h"
+
+namespace meshmill {
+
+std::string texture_folder_of(FileSystem& fs, const std::string& scene) {
+  std::string folder = parent_folder(scene);
+  auto found = fs.find_entry_ignoring_case(folder.empty() ? "." : folder, texture_folder_name);
+  return join_path(folder, found.value_or(texture_folder_name));
+}
+
+}  // namespace meshmill
