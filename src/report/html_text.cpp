@@ -15,9 +15,11 @@ constexpr std::string_view replacement = "\xEF\xBF\xBD";
 std::size_t sequence_length(std::string_view text) {
   auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   unsigned char lead = byte(0);
-  std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2 : lead >= 0xE0 && lead < 0xF0 ? 3
-                     : lead >= 0xF0 && lead < 0xF5                  ? 4
-                                                                    : 0;
+  std::size_t length = lead < 0x80                   ? 1
+                       : lead >= 0xC2 && lead < 0xE0 ? 2
+                       : lead >= 0xE0 && lead < 0xF0 ? 3
+                       : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                     : 0;
   if (length == 0 || length > text.size()) return 0;
   for (std::size_t i = 1; i < length; ++i) {
     if ((byte(i) & 0xC0) != 0x80) return 0;
@@ -97,7 +99,8 @@ void append_coordinate(std::string& out, double value) {
 void append_decimal(std::string& out, double value, int decimals) {
   if (!std::isfinite(value)) value = 0;
   char digits[48];
-  auto result = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
+  auto result =
+      std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
   std::string_view text(digits, static_cast<std::size_t>(result.ptr - digits));
   if (text.find('.') != std::string_view::npos) {
     while (text.back() == '0') text.remove_suffix(1);
@@ -105,6 +108,26 @@ void append_decimal(std::string& out, double value, int decimals) {
   }
   if (text == "-0") text = "0";
   out.append(text);
+}
+
+void append_base64(std::string& out, std::string_view bytes) {
+  static constexpr char digits[] =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::size_t i = 0;
+  for (; i + 2 < bytes.size(); i += 3) {
+    const auto word = static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i]) << 16 |
+                                                 static_cast<unsigned char>(bytes[i + 1]) << 8 |
+                                                 static_cast<unsigned char>(bytes[i + 2]));
+    for (int shift = 18; shift >= 0; shift -= 6) out += digits[(word >> shift) & 63];
+  }
+  if (i == bytes.size()) return;
+  auto word = static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i]) << 16);
+  if (i + 1 < bytes.size())
+    word |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i + 1]) << 8);
+  out += digits[(word >> 18) & 63];
+  out += digits[(word >> 12) & 63];
+  out += i + 1 < bytes.size() ? digits[(word >> 6) & 63] : '=';
+  out += '=';
 }
 
 }  // namespace meshmill

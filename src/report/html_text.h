@@ -15,6 +15,9 @@ void append_html(std::string& out, std::string_view utf8);
 // The same for Windows-1252 text from a scene file.
 void append_scene_html(std::string& out, std::string_view cp1252);
 
+// Bytes in base64, as a data: address carries them.
+void append_base64(std::string& out, std::string_view bytes);
+
 // A decimal integer.
 void append_count(std::string& out, std::int64_t value);
 

@@ -62,6 +62,9 @@ tr.s-filtered td{color:#8a919c}
 tr.hl td{background:#fff2b8}
 .swatch{display:inline-block;width:30px;height:14px;border:1px solid #8a919c;border-radius:2px;margin-right:8px;vertical-align:-2px}
 .missing{color:var(--bad);font-weight:600}
+.texture{display:flex;gap:8px;align-items:flex-start}
+.thumb{width:48px;height:48px;object-fit:contain;border:1px solid #8a919c;background:repeating-conic-gradient(#ccc 0 25%,#fff 0 50%) 0 0/12px 12px;flex:none}
+.scaled{color:#a15c00}
 small{color:var(--muted)}
 .messages{margin:0;padding-left:22px}
 .messages li{margin:4px 0}

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <charconv>
 
+#include "format/bitmap_name.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
 #include "report/html_text.h"
 #include "state/material_slot.h"
-#include "format/bitmap_name.h"
 
 namespace meshmill {
 
@@ -109,6 +109,75 @@ void append_placeholder_cell(std::string& out, const Session& session, std::stri
   out += "</td>";
 }
 
+const TextureRecord* texture_record(const SceneState& scene, std::string_view slot_texture) {
+  for (const TextureRecord& record : scene.textures) {
+    const auto& texts = record.slot_textures;
+    if (std::find(texts.begin(), texts.end(), slot_texture) != texts.end()) return &record;
+  }
+  return nullptr;
+}
+
+void append_size(std::string& out, int width, int height) {
+  append_count(out, width);
+  out += " &#215; ";
+  append_count(out, height);
+}
+
+// What the texture steps made of the slot's texture: a thumbnail, the image
+// it came from, its .tif and its pixelmap, or why not.
+void append_texture_files_cell(std::string& out, const SceneState& scene,
+                               std::string_view slot_texture) {
+  const TextureRecord* record = texture_record(scene, slot_texture);
+  if (!record) {
+    out += "<td>&#8212;</td>";
+    return;
+  }
+  out += "<td><div class=\"texture\">";
+  if (!record->thumbnail_png.empty()) {
+    out += "<img class=\"thumb\" alt=\"\" src=\"data:image/png;base64,";
+    append_base64(out, record->thumbnail_png);
+    out += "\"/>";
+  }
+  out += "<span>";
+  if (record->source.empty()) {
+    out += "<span class=\"missing\">no image found</span>";
+  } else {
+    append_html(out, file_name(record->source));
+    if (record->readable()) {
+      out += " <small>";
+      append_size(out, record->source_width, record->source_height);
+      out += "</small>";
+    }
+  }
+  if (!record->tif.empty()) {
+    out += record->tif_written ? "<br/>TIFF written: " : "<br/>TIFF found: ";
+    append_html(out, file_name(record->tif));
+  }
+  if (!record->pix.empty()) {
+    out += "<br/>Pixelmap: ";
+    append_html(out, file_name(record->pix));
+    out += " <small>(type ";
+    append_count(out, record->pix_type);
+    out += ", ";
+    append_size(out, record->width, record->height);
+    out += ")</small>";
+  }
+  if (record->scaled()) {
+    out += "<br/><span class=\"scaled\">scaled from ";
+    append_size(out, record->source_width, record->source_height);
+    out += " to ";
+    append_size(out, record->width, record->height);
+    out += "</span>";
+  }
+  const std::string problems = record->problems();
+  if (!problems.empty()) {
+    out += "<br/><span class=\"missing\">";
+    append_html(out, problems);
+    out += "</span>";
+  }
+  out += "</span></div></td>";
+}
+
 void append_material_row(std::string& out, const Session& session, std::size_t m, std::size_t s) {
   const SceneState& scene = session.scene;
   const MaterialSlot slot = material_slot(scene, m, s);
@@ -140,6 +209,7 @@ void append_material_row(std::string& out, const Session& session, std::size_t m
   }
   out += "</td>";
   append_placeholder_cell(out, session, name, texture, opacity);
+  if (!scene.textures.empty()) append_texture_files_cell(out, scene, texture);
   out += "</tr>";
 }
 
@@ -211,8 +281,10 @@ void append_materials_table(std::string& out, const Session& session) {
   }
   out +=
       "<table id=\"materials-table\"><thead><tr><th class=\"n\">Slot (m, s)</th><th>Name</th>"
-      "<th>Texture</th><th>Colour</th><th>Opacity</th><th>Placeholder pixelmap</th></tr>"
-      "</thead><tbody>";
+      "<th>Texture</th><th>Colour</th><th>Opacity</th><th>Placeholder pixelmap</th>";
+  // The texture steps' column, when they ran.
+  if (!scene.textures.empty()) out += "<th>Texture files</th>";
+  out += "</tr></thead><tbody>";
   for (std::size_t m = 0; m < scene.nr_submats.size(); ++m) {
     // The slots the material writer walks: 0 .. nr_submats(m).
     auto last = static_cast<std::size_t>(std::max<std::int64_t>(scene.nr_submats[m], 0));
