@@ -1,6 +1,7 @@
 #include "processing/ase_object.h"
 
 #include "format/keywords.h"
+#include "format/limits.h"
 
 namespace meshmill {
 
@@ -121,7 +122,7 @@ ObjectRead read_ase_object(SceneCursor& cursor, const ObjectFilter& filter, bool
   if (object.vertex_count == 0) return ObjectRead::passed_over;
   if (!in.expect(numfaces, "face count")) return ObjectRead::skipped;
   object.face_count = count_after(in.line(), numfaces.size());
-  if (object.face_count == 0 || object.face_count > 65535) return ObjectRead::passed_over;
+  if (object.face_count == 0 || object.face_count > most_faces) return ObjectRead::passed_over;
   if (object.vertex_count < 0 || object.face_count < 0) {
     reason = "its vertex or face count is negative";
     return ObjectRead::skipped;

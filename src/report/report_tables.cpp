@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "format/bitmap_name.h"
+#include "format/limits.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
 #include "report/html_text.h"
@@ -77,7 +78,7 @@ void append_texture_cell(std::string& out, const Session& session, std::string_v
     out += ")</small>";
   }
   // Plaything2 crashes on longer pixelmap names.
-  if (bitmap_base_name(texture).size() > 15) {
+  if (bitmap_base_name(texture).size() > longest_texture_base) {
     out += " <span class=\"missing\">longer than 15 characters</span>";
   }
   if (!texture_file_exists(session, texture)) {
