@@ -106,7 +106,7 @@ TEST(AnalysisDriver, ASecondAnalysisAsksFirst) {
 
 TEST(AnalysisDriver, ExpressModeHandsOverOnlyAfterACleanAnalysis) {
   // Yes to the question: no closing message, the processing runs and ends the
-  // program, express ends at 0.
+  // program.
   TestSession clean;
   clean.prompt.answers = {answer::yes};
   analyse_text(clean, ase_scene(boxes(2)));
@@ -116,7 +116,6 @@ TEST(AnalysisDriver, ExpressModeHandsOverOnlyAfterACleanAnalysis) {
                        "optimize the object in plaything2 !!",
                        64, "Finished"}}));
   EXPECT_TRUE(clean.session.quit_requested);
-  EXPECT_EQ(clean.session.scene.express, 0);
   EXPECT_EQ(clean.session.scene.file_loaded, 1);
 
   // Skipped objects cancel the express processing.
@@ -127,7 +126,6 @@ TEST(AnalysisDriver, ExpressModeHandsOverOnlyAfterACleanAnalysis) {
   EXPECT_EQ(skipped.prompt.messages,
             (Messages{{express_question, 4, "Question"}, {skipped_text, 16, "Warning"}}));
   EXPECT_EQ(skipped.session.scene.valid_objects, 0);
-  EXPECT_EQ(skipped.session.scene.express, 0);
 }
 
 TEST(AnalysisDriver, WindowPreparationByInputType) {

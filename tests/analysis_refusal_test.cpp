@@ -12,7 +12,6 @@ void expect_unloaded(const TestSession& t) {
   const SceneState& scene = t.session.scene;
   const WindowState& window = t.session.window;
   EXPECT_EQ(scene.file_loaded, 0);
-  EXPECT_EQ(scene.express, 0);
   EXPECT_TRUE(scene.fich.empty());
   EXPECT_EQ(scene.scene_stats[1], 0);
   EXPECT_FALSE(scene.logerrors);

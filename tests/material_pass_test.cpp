@@ -248,7 +248,6 @@ TEST(TextureNames, ShortensLongNamesAutomaticallyOnce) {
                      gta_material(3, "D:/other/AVeryLongTextureName.tga"),
                  "tiffrgb");
   t.session.window.Check1.value = 1;
-  t.session.scene.express = 1;
   t.add_texture("AVeryLongTextureName.TIF");
   t.add_texture("exactly15charsx.tif");
   t.add_texture("sixteen_chars_xx.tif");
@@ -272,7 +271,7 @@ TEST(TextureNames, ShortensLongNamesAutomaticallyOnce) {
   const SceneState& scene = t.session.scene;
   EXPECT_EQ(scene.big_matfilenames, 1);
   EXPECT_EQ(scene.bigmat_warn, 1);
-  EXPECT_EQ(scene.express, 1);
+  EXPECT_FALSE(scene.short_names_typed);
   EXPECT_EQ(scene.num_bigmat, 2);
   EXPECT_EQ(scene.bigmat_names[0], "averylongtexturename.tga , averylongte" + mark + "0.tga");
 }
@@ -329,7 +328,6 @@ TEST(TextureNames, LeavesNamesAloneWhenRenamingIsOff) {
 TEST(TextureNames, AsksUntilTheTypedNameIsAcceptable) {
   TextureScene t(2, gta_material(0, "C:\\maps\\averylongtexturename.tga") +
                         multi_with_gta(1, "C:\\maps\\anotherlongtexture.tga"));
-  t.session.scene.express = 1;
   t.add_texture("averylongtexturename.tif");
   t.add_texture("anotherlongtexture.tif");
   t.add_texture("Taken.tif");
@@ -374,7 +372,7 @@ TEST(TextureNames, AsksUntilTheTypedNameIsAcceptable) {
   EXPECT_TRUE(t.has_texture("averylongtexturename.ti"));
   EXPECT_TRUE(t.has_texture("anotherlongtexture.ti"));
   EXPECT_FALSE(t.folder.exists("up.tif"));
-  EXPECT_EQ(t.session.scene.express, 0);
+  EXPECT_TRUE(t.session.scene.short_names_typed);
   EXPECT_EQ(t.session.scene.bigmat_names,
             (std::vector<std::string>{"averylongtexturename.tga , short.tga",
                                       "anotherlongtexture.tga , r\xE9sum\xE9.tga"}));

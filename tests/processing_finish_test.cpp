@@ -68,8 +68,7 @@ TEST(ProcessingFinish, ExpressModeEndsTheProgramUnlessAWarningWasShown) {
   load_analysed_scene(t, ase_scene({triangle("T", 0)}), 1);
   set_materials(t.session.scene, one_material);
   t.session.window.Text_savefile.text.clear();
-  t.session.scene.express = 1;
-  start_process(t.session);
+  start_process(t.session, true);
   EXPECT_TRUE(t.folder.exists("scene.asc"));
   EXPECT_TRUE(t.folder.exists("scene.mat"));
   EXPECT_EQ(t.prompt.messages,
@@ -81,11 +80,10 @@ TEST(ProcessingFinish, ExpressModeEndsTheProgramUnlessAWarningWasShown) {
   TestSession w;
   load_analysed_scene(w, ase_scene({triangle("T", 0)}), 1);
   set_materials(w.session.scene, one_material);
-  w.session.scene.express = 1;
   w.session.window.Check_all.value = 0;
   w.folder.write("scene.mat", "stale");
   w.prompt.answers = {answer::ok, answer::yes, answer::no};
-  start_process(w.session);
+  start_process(w.session, true);
   ASSERT_EQ(w.prompt.messages.size(), 3u);
   EXPECT_EQ(w.prompt.messages[0],
             (Message{

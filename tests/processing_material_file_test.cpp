@@ -40,12 +40,13 @@ const std::string end_chunk = unhex("00 00000000 00000000");
 // Runs the processing over one triangle with the given materials; returns the .mat.
 struct MatRun {
   TestSession t;
+  bool express = false;
   std::string run(const std::vector<MaterialSpec>& materials, int check2 = 1, int check6 = 0) {
     if (t.session.scene.fich.empty()) load_analysed_scene(t, ase_scene({triangle("T", 0)}), 1);
     set_materials(t.session.scene, materials);
     t.session.window.Check2.value = check2;
     t.session.window.Check6.value = check6;
-    start_process(t.session);
+    start_process(t.session, express);
     return t.folder.read("out.mat");
   }
 };
@@ -155,7 +156,7 @@ TEST(ProcessingMaterialFile, AnExistingMaterialFileIsReplacedAfterAWarning) {
   load_analysed_scene(run.t, ase_scene({triangle("T", 0)}), 1);
   // Express mode derives the target from the input's name.
   run.t.folder.write("scene.mat", "old");
-  run.t.session.scene.express = 1;
+  run.express = true;
   run.run({{false, {{"A , a", "", ""}}}});
   EXPECT_EQ(run.t.folder.read("scene.mat").substr(0, 16), file_info);
   EXPECT_EQ(run.t.prompt.messages[0],

@@ -34,13 +34,11 @@ void prepare_input(Session& session) {
   session.view->analysis_begun(session.scene.file_type);
 }
 
-void ask_for_express_processing(Session& session) {
-  int answer = session.prompt.message_box(express_question, style::yes_no, "Question");
-  if (answer == answer::yes) session.scene.express = 1;
+bool ask_for_express_processing(Session& session) {
+  return session.prompt.message_box(express_question, style::yes_no, "Question") == answer::yes;
 }
 
 PassOutcome run_ase_passes(Session& session, const RunSettings& settings, bool& problems) {
-  ask_for_express_processing(session);
   problems = false;
   session.view->busy(true);
   if (count_ase_scene(session) == PassOutcome::stopped) return PassOutcome::stopped;
@@ -62,6 +60,7 @@ PassOutcome run_asc_passes(Session& session, bool& problems) {
 CommandOutcome analyse_input(Session& session, const RunSettings& settings) {
   const std::string type = session.scene.file_type;
   if (type != "ase" && type != "asc") return {CommandResult::refused};
+  bool express = type == "ase" && ask_for_express_processing(session);
   bool problems = false;
   PassOutcome outcome =
       type == "ase" ? run_ase_passes(session, settings, problems) : run_asc_passes(session, problems);
@@ -70,11 +69,13 @@ CommandOutcome analyse_input(Session& session, const RunSettings& settings) {
     return session.early_end;
   }
   if (type == "ase") {
-    finish_ase_analysis(session, settings, problems);
+    finish_ase_analysis(session, settings, problems, express);
   } else {
     finish_asc_analysis(session, settings, problems);
   }
-  return {problems ? CommandResult::analysed_with_skips : CommandResult::analysed};
+  CommandOutcome analysed{problems ? CommandResult::analysed_with_skips : CommandResult::analysed};
+  analysed.express = express;
+  return analysed;
 }
 
 }  // namespace

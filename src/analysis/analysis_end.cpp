@@ -47,9 +47,11 @@ PassOutcome close_passes(Session& session) {
                              join_path(parent_folder(session.scene.fich), error_log_name), why);
 }
 
-void finish_ase_analysis(Session& session, const RunSettings& settings, bool problems) {
+void finish_ase_analysis(Session& session, const RunSettings& settings, bool problems,
+                         bool& express) {
   PromptService& prompt = session.prompt;
   bool renamed = session.scene.big_matfilenames == 1;
+  if (session.scene.short_names_typed) express = false;
   if (problems) {
     prompt.message_box(
         "Analyzing of 3d scene file finished, but certain objects will not be processed and were "
@@ -57,9 +59,9 @@ void finish_ase_analysis(Session& session, const RunSettings& settings, bool pro
         style::error_icon, "Warning");
     if (renamed)
       prompt.message_box(renamed_textures_reminder, style::information_icon, "Second warning");
-    session.scene.express = 0;
+    express = false;
   } else {
-    if (session.scene.express == 0) {
+    if (!express) {
       prompt.message_box("Analyzing of 3d scene file finished!", style::information_icon,
                          "Finished");
     }

@@ -12,7 +12,10 @@ PassOutcome close_passes(Session& session);
 
 // The end of an analysis that went through: the closing message and the
 // scene marked loaded. `problems` tells whether objects were skipped.
-void finish_ase_analysis(Session& session, const RunSettings& settings, bool problems);
+// `express` (the user's Yes to processing right away) ends false when the
+// analysis needs the user first.
+void finish_ase_analysis(Session& session, const RunSettings& settings, bool problems,
+                         bool& express);
 void finish_asc_analysis(Session& session, const RunSettings& settings, bool problems);
 
 }  // namespace meshmill

@@ -65,6 +65,7 @@ class MaterialScan {
   PassOutcome run(std::int64_t prescan_count) {
     scene_.project_mapped = 0;
     scene_.nr_mapped_objs = 0;
+    scene_.short_names_typed = false;
     // The current line is tested before reading on: the last material may
     // end on the first object, and a scene of one object has no other. Past
     // the material list the end of the file only ends the scan.

@@ -176,7 +176,7 @@ std::optional<std::string> resolve_texture_name(Session& session, const RunSetti
   } else {
     auto answer = ask_short_name(session, texture, slot);
     if (!answer || !rename_with_backup(session, texture, *answer)) return std::nullopt;
-    scene.express = 0;
+    scene.short_names_typed = true;
     // Readers take the base name of the texture text: with the extension, a
     // typed name holding a dot keeps all of its characters.
     new_name = *answer + std::string(texture_extension);

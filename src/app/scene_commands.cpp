@@ -12,13 +12,13 @@ CommandOutcome analyze_scene(WindowSession& session, const std::string& path) {
   session.command_running = true;
   CommandOutcome outcome = run_analysis(session, settings_from_window(session.window), path);
   session.command_running = false;
-  if (outcome.analysed() && session.scene.express == 1) outcome = start_process(session);
-  session.scene.express = 0;
+  if (outcome.analysed() && outcome.express) outcome = start_process(session, true);
   return outcome;
 }
 
-CommandOutcome start_process(WindowSession& session) {
-  CommandOutcome outcome = run_processing(session, settings_from_window(session.window));
+CommandOutcome start_process(WindowSession& session, bool express) {
+  CommandOutcome outcome =
+      run_processing(session, settings_from_window(session.window), express);
   if (outcome.ends_program) {
     save_finish_options(session);
     session.quit_requested = true;

@@ -17,8 +17,9 @@ namespace meshmill {
 // processing's when it ran; `refused` while a pass runs.
 CommandOutcome analyze_scene(WindowSession& session, const std::string& path);
 
-// "&Start Process": the processing; when it ends the program, the finish
-// options are saved and the window is asked to close.
-CommandOutcome start_process(WindowSession& session);
+// "&Start Process": the processing (`express` when it follows an analysis in
+// express mode); when it ends the program, the finish options are saved and
+// the window is asked to close.
+CommandOutcome start_process(WindowSession& session, bool express = false);
 
 }  // namespace meshmill

@@ -49,7 +49,7 @@ bool write_objects(Session& session, ProcessingRun& run) {
 
 }  // namespace
 
-CommandOutcome process_asc_scene(Session& session, const RunSettings& settings) {
+CommandOutcome process_asc_scene(Session& session, const RunSettings& settings, bool express) {
   ProcessingRun run;
   if (!open_processing_run(session, settings, run)) return session.early_end;
   if (!close_processing_run(session, run, write_objects(session, run))) return session.early_end;
@@ -57,7 +57,7 @@ CommandOutcome process_asc_scene(Session& session, const RunSettings& settings) 
   // takes over at the steps common to both inputs.
   close_scratch(session);
   restore_view(session);
-  return finish_processing(session, settings, FinishEntry::any_input);
+  return finish_processing(session, settings, FinishEntry::any_input, express);
 }
 
 }  // namespace meshmill

@@ -8,6 +8,6 @@ namespace meshmill {
 
 // Processes an .asc input: re-writes its objects into the .asc files
 // (re-split, axis flip), then the finish. Answers how the run ended.
-CommandOutcome process_asc_scene(Session& session, const RunSettings& settings);
+CommandOutcome process_asc_scene(Session& session, const RunSettings& settings, bool express);
 
 }  // namespace meshmill

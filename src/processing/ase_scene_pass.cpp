@@ -84,23 +84,23 @@ bool write_objects(Session& session, const RunSettings& settings, ProcessingRun&
 
 }  // namespace
 
-CommandOutcome process_ase_scene(Session& session, const RunSettings& settings) {
+CommandOutcome process_ase_scene(Session& session, const RunSettings& settings, bool express) {
   ProcessingRun run;
   if (!open_processing_run(session, settings, run)) return session.early_end;
   if (!close_processing_run(session, run, write_objects(session, settings, run))) {
     return session.early_end;
   }
   if (session.scene.project_mapped == 1 && settings.writes_material_file()) {
-    bool written = write_mat_file(session, settings);
+    bool written = write_mat_file(session, settings, express);
     if (written && settings.prepare_textures) {
-      written = session.textures->write_pixelmaps(session, settings);
+      written = session.textures->write_pixelmaps(session, settings, express);
     }
     if (!written) {
       abandon_processing(session);
       return session.early_end;
     }
   }
-  return finish_processing(session, settings, FinishEntry::ase_input);
+  return finish_processing(session, settings, FinishEntry::ase_input, express);
 }
 
 }  // namespace meshmill

@@ -42,13 +42,13 @@ std::string colour_bytes(std::string_view colours) {
 
 }  // namespace
 
-bool write_mat_file(Session& session, const RunSettings& settings) {
+bool write_mat_file(Session& session, const RunSettings& settings, bool& express) {
   SceneState& scene = session.scene;
   const MaterialTemplates& t = material_templates();
   std::string path = material_file_path(scene.fich_dest);
 
   if (!settings.overwrite_without_warning && session.fs.file_exists(path)) {
-    scene.express = 0;
+    express = false;
     session.prompt.message_box(
         "This 3d scene does have materials so a .mat file is required to be created. But it "
         "already exists a .mat file with the same name as the chosen final project name. Since "

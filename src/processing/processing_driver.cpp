@@ -56,7 +56,7 @@ bool open_scratch(Session& session) {
 
 }  // namespace
 
-CommandOutcome run_processing(Session& session, const RunSettings& settings) {
+CommandOutcome run_processing(Session& session, const RunSettings& settings, bool express) {
   SceneState& scene = session.scene;
   session.early_end = {};
   if (scene.file_loaded == 0) {
@@ -65,7 +65,7 @@ CommandOutcome run_processing(Session& session, const RunSettings& settings) {
     return {CommandResult::refused};
   }
   // Express mode derives the target like the box does: it never has a chosen one.
-  bool derived = settings.target_from_source || scene.express == 1;
+  bool derived = settings.target_from_source || express;
   if (derived && !derive_target(session, settings)) return session.early_end;
   if (!derived && settings.target.empty()) {
     session.prompt.message_box(
@@ -83,9 +83,9 @@ CommandOutcome run_processing(Session& session, const RunSettings& settings) {
     return session.early_end;
   }
 
-  if (scene.file_type == "ase") return process_ase_scene(session, settings);
-  if (scene.file_type == "asc") return process_asc_scene(session, settings);
-  return finish_processing(session, settings, FinishEntry::any_input);
+  if (scene.file_type == "ase") return process_ase_scene(session, settings, express);
+  if (scene.file_type == "asc") return process_asc_scene(session, settings, express);
+  return finish_processing(session, settings, FinishEntry::any_input, express);
 }
 
 }  // namespace meshmill

@@ -12,6 +12,9 @@ namespace meshmill {
 // `processed` when the run reached its end (SceneState lists the files
 // written and the objects left out), otherwise `refused`, `cancelled` (an
 // overwrite declined) or `failed`.
-CommandOutcome run_processing(Session& session, const RunSettings& settings);
+// `express`: the analysis's express mode goes on here (the target beside the
+// input, and the program ends by itself unless a warning was shown).
+CommandOutcome run_processing(Session& session, const RunSettings& settings,
+                              bool express = false);
 
 }  // namespace meshmill

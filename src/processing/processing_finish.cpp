@@ -11,10 +11,10 @@ namespace {
 
 constexpr std::size_t listed_objects = 20;
 
-void warn_missing_material_file(Session& session, const RunSettings& settings) {
+void warn_missing_material_file(Session& session, const RunSettings& settings, bool& express) {
   SceneState& scene = session.scene;
   if (scene.project_mapped != 1 || settings.writes_material_file()) return;
-  scene.express = 0;
+  express = false;
   session.prompt.message_box(
       "You choosed to NOT create a .mat file for this 3dscene, but this 3d scene DOES use "
       "materials and you didn't choosed to remote materials mapping information. This means if "
@@ -39,10 +39,10 @@ void remove_side_files(Session& session) {
   if (!session.scene.pix16_dest.empty()) session.fs.remove_folder(session.scene.pix16_dest);
 }
 
-void warn_skipped_objects(Session& session) {
+void warn_skipped_objects(Session& session, bool& express) {
   const auto& skipped = session.scene.skipped_objects;
   if (skipped.empty()) return;
-  session.scene.express = 0;
+  express = false;
   std::string text = "These objects were NOT included in the processed scene:";
   for (std::size_t i = 0; i < skipped.size() && i < listed_objects; ++i) {
     text += "\n\"" + cp1252_to_utf8(skipped[i].name) + "\": " + skipped[i].reason;
@@ -69,18 +69,18 @@ void restore_view(Session& session) {
   session.view->progress_hidden(Pass::processing);
 }
 
-CommandOutcome finish_processing(Session& session, const RunSettings& settings,
-                                 FinishEntry entry) {
+CommandOutcome finish_processing(Session& session, const RunSettings& settings, FinishEntry entry,
+                                 bool express) {
   if (entry == FinishEntry::ase_input) {
-    warn_missing_material_file(session, settings);
+    warn_missing_material_file(session, settings, express);
     close_scratch(session);
     restore_view(session);
   }
   remove_side_files(session);
-  warn_skipped_objects(session);
+  warn_skipped_objects(session, express);
 
   CommandOutcome outcome{CommandResult::processed};
-  if (session.scene.express == 1) {
+  if (express) {
     session.prompt.message_box(
         "Finished exporting of the imported 3d scene file ! DON'T forget to optimize the object "
         "in plaything2 !!",
@@ -94,7 +94,6 @@ CommandOutcome finish_processing(Session& session, const RunSettings& settings,
 }
 
 void abandon_processing(Session& session) {
-  session.scene.express = 0;
   close_scratch(session);
   restore_view(session);
   remove_side_files(session);

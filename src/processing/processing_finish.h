@@ -19,10 +19,10 @@ enum class FinishEntry {
 
 // The end of a processing run: the material warnings (ASE), the tidying of
 // the side files, the list of objects left out, "Finished", and the end of
-// the program in express mode or when the user asks for it. Answers
-// `processed`, and whether the program ends.
-CommandOutcome finish_processing(Session& session, const RunSettings& settings,
-                                 FinishEntry entry);
+// the program in express mode (unless a warning was shown) or when the user
+// asks for it. Answers `processed`, and whether the program ends.
+CommandOutcome finish_processing(Session& session, const RunSettings& settings, FinishEntry entry,
+                                 bool express);
 
 // Closes the scratch stream and deletes an error log that stayed empty.
 void close_scratch(Session& session);

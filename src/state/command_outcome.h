@@ -27,6 +27,10 @@ struct CommandOutcome {
   // The processing ended the program (express mode, or the user said Yes to
   // closing): the window saves its finish options and closes.
   bool ends_program = false;
+  // The analysis ended in express mode: the user asked for the processing
+  // right away, into files of the scene's name beside it, and nothing since
+  // needs the user first.
+  bool express = false;
 
   bool analysed() const {
     return result == CommandResult::analysed || result == CommandResult::analysed_with_skips;

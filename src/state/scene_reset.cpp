@@ -19,7 +19,7 @@ void reset_scene(SceneState& scene, SceneReset scope) {
   if (scope == SceneReset::loaded_scene) return;
   scene.nr_mapped_objs = 0;
   scene.num_bigmat = 0;
-  scene.express = 0;
+  scene.short_names_typed = false;
   scene.nr_max_mats2 = 0;
   scene.bigmat_warn = 0;
   scene.big_matfilenames = 0;

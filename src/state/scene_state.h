@@ -111,7 +111,9 @@ struct SceneState {
   int big_matfilenames = 0;
   int bigmat_warn = 0;
 
-  int express = 0;
+  // The user typed short texture names in the last material pass (the
+  // processing then waits for the user, even after Yes to express mode).
+  bool short_names_typed = false;
 
   // What the last processing run did.
   std::vector<SkippedObject> skipped_objects;  // objects of the last run left out, and why

@@ -35,7 +35,7 @@ std::string texture_line(const TextureRecord& record) {
 
 }  // namespace
 
-void tell_texture_problems(Session& session, const std::vector<TextureRecord*>& textures) {
+bool tell_texture_problems(Session& session, const std::vector<TextureRecord*>& textures) {
   Count missing{0, "is missing", "are missing"};
   Count unreadable{0, "could not be read", "could not be read"};
   Count scaled{0, "was scaled", "were scaled"};
@@ -64,15 +64,14 @@ void tell_texture_problems(Session& session, const std::vector<TextureRecord*>& 
                          : ", " + std::to_string(part->count) + " ";
     text += one ? part->singular : part->plural;
   }
-  if (text.empty()) return;
+  if (text.empty()) return false;
   text += ": see the report";
   for (std::size_t i = 0; i < lines.size() && i < listed_textures; ++i) text += "\n" + lines[i];
   if (lines.size() > listed_textures) {
     text += "\n... and " + std::to_string(lines.size() - listed_textures) + " more.";
   }
-  // A warning was shown: the program does not close by itself.
-  session.scene.express = 0;
   session.prompt.message_box(text, style::warning_icon, "Textures");
+  return true;
 }
 
 }  // namespace meshmill

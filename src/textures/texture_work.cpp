@@ -175,7 +175,7 @@ void TextureWork::texture_named(Session& session, std::string_view bitmap_path,
   record->slot_textures.emplace_back(slot_texture);
 }
 
-bool TextureWork::write_pixelmaps(Session& session, const RunSettings& settings) {
+bool TextureWork::write_pixelmaps(Session& session, const RunSettings& settings, bool& express) {
   SceneState& scene = session.scene;
   std::vector<TextureRecord*> records = pixelmap_records(scene);
   const bool replace = replace_existing(session, settings, records);
@@ -192,7 +192,7 @@ bool TextureWork::write_pixelmaps(Session& session, const RunSettings& settings)
     }
     write_pixelmap(session, *record, path);
   }
-  tell_texture_problems(session, records);
+  if (tell_texture_problems(session, records)) express = false;
   return true;
 }
 
