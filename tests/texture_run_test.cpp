@@ -36,6 +36,7 @@ struct TexturedSample : TestSession {
     std::filesystem::remove_all(folder.file("TIFFRGB"));
     std::filesystem::create_directories(folder.file("TIFFRGB"));
     session.window.Check7.value = 1;
+    session.record_objects = true;  // as the window does, for its report
   }
   void convert() {
     analyze(session, scene);

@@ -67,7 +67,7 @@ tr.hl td{background:#fff2b8}
 .scaled{color:#a15c00}
 small{color:var(--muted)}
 .messages{margin:0;padding-left:22px}
-.messages li{margin:4px 0}
+.messages li{margin:4px 0;white-space:pre-line}
 .messages b{margin-right:6px}
 .messages .error b{color:var(--bad)}.messages .warning b{color:#b35c00}.messages .information b{color:#2a62b8}
 )css";

@@ -1,5 +1,7 @@
 #include "report/report_page.h"
 
+#include <algorithm>
+
 #include "platform/paths.h"
 #include "platform/version.h"
 #include "report/file_palette.h"
@@ -25,6 +27,13 @@ constexpr Statistic statistics[] = {
     {stat::faces, "Total faces in 3d scene"},
     {stat::vertices, "Total vertices in 3d scene"},
 };
+
+// A caption as read, without the window's keyboard mark ("Prepare &textures").
+std::string without_mnemonic(std::string_view caption) {
+  std::string text(caption);
+  text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
+  return text;
+}
 
 void append_head(std::string& out, const Session& session) {
   out += "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\"/>"
@@ -69,7 +78,7 @@ void append_summary(std::string& out, const Session& session, const RunSettings&
     const bool on = settings.*entry.field;
     const bool implied = entry.implied_by_all && settings.use_all_required;
     out += on || implied ? "<li>&#9745; " : "<li>&#9744; ";
-    append_html(out, entry.caption);
+    append_html(out, without_mnemonic(entry.caption));
     if (implied && !on) out += " <small>(by the first setting)</small>";
     out += "</li>";
   }

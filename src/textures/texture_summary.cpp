@@ -30,7 +30,10 @@ std::string texture_line(const TextureRecord& record) {
   std::string problems = record.problems();
   if (!problems.empty()) line = line.empty() ? problems : problems + "; " + line;
   if (line.empty()) return line;
-  return "\"" + cp1252_to_utf8(record.name) + "\": " + line;
+  std::string named = "\"";
+  named += cp1252_to_utf8(record.name);
+  named += "\": ";
+  return named + line;
 }
 
 }  // namespace

@@ -163,7 +163,8 @@ void TextureWork::texture_found(Session& session, std::string_view bitmap_path) 
   if (!image) return;
   record.source_width = image->width;
   record.source_height = image->height;
-  record.thumbnail_png = encode_png(thumbnail_of(*image));
+  // Only a report shows it, and making it is most of a small texture's cost.
+  if (session.record_objects) record.thumbnail_png = encode_png(thumbnail_of(*image));
   prepare_tif(session, record, *image);
 }
 
