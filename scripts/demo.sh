@@ -59,7 +59,11 @@ for tif in "$demo"/TIFFRGB/*.tif; do
   printf '  %-28s %s\n' "TIFFRGB/$name" "$how"
 done
 for pix in "$demo"/output/PIX16/*.pix; do
-  printf '  %-28s %s\n' "PIX16/$(basename "$pix")" "$(pixelmap_fields "$pix")"
+  name=$(basename "$pix")
+  kind=""
+  # An extra material's "(Extra_mat_N)" is the placeholder of a transparent material.
+  [[ $name == \(* ]] && kind="placeholder, "
+  printf '  %-28s %s%s\n' "PIX16/$name" "$kind" "$(pixelmap_fields "$pix")"
 done
 
 echo
