@@ -19,6 +19,6 @@ cp -r "$REPO_ROOT/examples" "$work/my_track"
 # A fresh profile, and nothing that reaches out to the network.
 chromium --headless --no-sandbox --disable-gpu --hide-scrollbars \
   --disable-background-networking --disable-component-update --disable-sync --no-first-run \
-  --disable-quic --user-data-dir="$work/profile" --window-size=1280,2250 \
+  --disable-quic --user-data-dir="$work/profile" --window-size=1280,2400 \
   --screenshot="$REPO_ROOT/docs/report.png" "file://$work/report.html" >/dev/null 2>&1
 echo "docs/report.png retaken"
