@@ -2,6 +2,9 @@
 // CR LF line ends, TAB depths, a material list with standard and
 // multi/sub-object materials, and objects with vertex, face, mapping and
 // normal lists. Faulty objects (that the analysis skips) can be mixed in.
+// With --textures N the scene has N standard materials, each with a texture
+// of its own, and their images are written as 256 x 256 TGA files into the
+// TIFFRGB folder beside the scene.
 
 #include <algorithm>
 #include <cerrno>
@@ -10,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <random>
 #include <string>
 
@@ -21,6 +25,7 @@ struct Options {
   long objects = 0;  // 0: one object per 100 KB
   long faults = 0;
   long materials = 8;
+  long textures = 0;
   unsigned seed = 1;
 };
 
@@ -58,7 +63,8 @@ class SceneWriter {
  public:
   SceneWriter(Writer& out, unsigned seed) : out_(out), random_(seed) {}
 
-  void header(long materials) {
+  // With `all_standard`, no multi/sub-object material: one texture per material.
+  void header(long materials, bool all_standard) {
     out_.line("*3DSMAX_ASCIIEXPORT\t200");
     out_.line("*COMMENT \"AsciiExport Version  2,00 - Mon Jan 01 12:00:00 2024\"");
     out_.line("*SCENE {");
@@ -73,7 +79,7 @@ class SceneWriter {
     out_.line("*MATERIAL_LIST {");
     out_.line("\t*MATERIAL_COUNT %ld", materials);
     for (long m = 0; m < materials; ++m) {
-      if (m % 4 == 3) {
+      if (m % 4 == 3 && !all_standard) {
         multi_material(m);
       } else {
         standard_material(m, 1, "\t*MATERIAL", m);
@@ -229,6 +235,47 @@ class SceneWriter {
   std::mt19937 random_;
 };
 
+// A 256 x 256 24-bit TGA (rows top down) of grain over a gradient that
+// differs from texture to texture.
+bool write_texture(const std::filesystem::path& path, unsigned seed) {
+  constexpr unsigned side = 256;
+  const unsigned char header[18] = {
+      0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, side % 256, side / 256, side % 256, side / 256, 24, 0x20};
+  std::string pixels(static_cast<std::size_t>(side) * side * 3, '\0');
+  std::mt19937 random(seed);
+  std::size_t at = 0;
+  for (unsigned y = 0; y < side; ++y) {
+    for (unsigned x = 0; x < side; ++x) {
+      auto grain = static_cast<unsigned>(random() % 32);
+      pixels[at++] = static_cast<char>((x + seed * 16) % 224 + grain);
+      pixels[at++] = static_cast<char>((y + seed * 8) % 224 + grain);
+      pixels[at++] = static_cast<char>((x + y) / 2 % 224 + grain);
+    }
+  }
+  std::FILE* file = std::fopen(path.string().c_str(), "wb");
+  if (!file) return false;
+  bool written = std::fwrite(header, 1, sizeof header, file) == sizeof header &&
+                 std::fwrite(pixels.data(), 1, pixels.size(), file) == pixels.size();
+  return std::fclose(file) == 0 && written;
+}
+
+// The images of the textures the material list names: tex<m>_<m>.tga for
+// the standard material m.
+bool write_textures(const std::string& scene, long textures) {
+  std::filesystem::path folder = std::filesystem::absolute(scene).parent_path() / "TIFFRGB";
+  std::error_code error;
+  std::filesystem::create_directories(folder, error);
+  for (long m = 0; m < textures; ++m) {
+    std::string name = "tex" + std::to_string(m) + "_" + std::to_string(m) + ".tga";
+    if (!write_texture(folder / name, static_cast<unsigned>(m))) {
+      std::fprintf(stderr, "meshmill-scenegen: can't write %s\n", (folder / name).string().c_str());
+      return false;
+    }
+  }
+  std::fprintf(stderr, "%s: %ld textures of 256 x 256\n", folder.string().c_str(), textures);
+  return true;
+}
+
 // Bytes of one object of `faces` faces, measured by writing it to nowhere.
 std::uint64_t object_size(long faces) {
   std::FILE* sink = std::fopen("/dev/null", "wb");
@@ -245,10 +292,12 @@ std::uint64_t object_size(long faces) {
 void usage() {
   std::fputs(
       "Usage: meshmill-scenegen -o FILE [--size-mb N] [--objects N] [--faults N]\n"
-      "                         [--materials N] [--seed N]\n"
+      "                         [--materials N] [--seed N] [--textures N]\n"
       "Writes an ASE scene of about N MB (default 10) with N objects (default one per\n"
       "100 KB), of which --faults are skipped by the analysis (no vertices, no faces,\n"
-      "no mapping vertices, no mapping faces, no quoted name, in turn).\n",
+      "no mapping vertices, no mapping faces, no quoted name, in turn).\n"
+      "--textures N: N standard materials instead of --materials, each with its own\n"
+      "texture, written as a 256 x 256 TGA file into TIFFRGB beside the scene.\n",
       stderr);
 }
 
@@ -267,6 +316,8 @@ bool parse(int argc, char** argv, Options& options) {
       options.faults = std::atol(value);
     } else if (arg == "--materials") {
       options.materials = std::atol(value);
+    } else if (arg == "--textures") {
+      options.textures = std::atol(value);
     } else if (arg == "--seed") {
       options.seed = static_cast<unsigned>(std::atol(value));
     } else {
@@ -274,7 +325,8 @@ bool parse(int argc, char** argv, Options& options) {
     }
   }
   return !options.output.empty() && options.size_mb > 0 && options.objects >= 0 &&
-         options.faults >= 0 && options.materials > 0;
+         options.faults >= 0 && options.materials > 0 && options.textures >= 0 &&
+         options.textures <= 99999;
 }
 
 }  // namespace
@@ -285,6 +337,7 @@ int main(int argc, char** argv) {
     usage();
     return 2;
   }
+  if (options.textures > 0) options.materials = options.textures;
   auto target = static_cast<std::uint64_t>(options.size_mb * 1024 * 1024);
   long objects =
       options.objects > 0 ? options.objects : std::max<long>(1, static_cast<long>(target / 100000));
@@ -293,7 +346,9 @@ int main(int argc, char** argv) {
   double per_face = static_cast<double>(large - small) / 100.0;
   double base = static_cast<double>(small) - 100.0 * per_face;
   long faces = std::clamp<long>(
-      static_cast<long>((static_cast<double>(target) / static_cast<double>(objects) - base) / per_face), 1, 65535);
+      static_cast<long>((static_cast<double>(target) / static_cast<double>(objects) - base) /
+                        per_face),
+      1, 65535);
 
   std::FILE* file = std::fopen(options.output.c_str(), "wb");
   if (!file) {
@@ -305,7 +360,7 @@ int main(int argc, char** argv) {
   {
     Writer writer(file);
     SceneWriter scene(writer, options.seed);
-    scene.header(options.materials);
+    scene.header(options.materials, options.textures > 0);
     long faults = std::min(options.faults, objects);
     long every = faults > 0 ? objects / faults : 0;
     long fault_number = 0;
@@ -324,5 +379,5 @@ int main(int argc, char** argv) {
   }
   std::fprintf(stderr, "%s: %.1f MB, %ld objects of %ld faces\n", options.output.c_str(),
                static_cast<double>(written) / (1024 * 1024), objects, faces);
-  return 0;
+  return options.textures > 0 && !write_textures(options.output, options.textures) ? 1 : 0;
 }
