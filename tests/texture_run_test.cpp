@@ -144,6 +144,7 @@ TEST(TextureRun, ALongNameIsShortenedFromItsArtAndRestoredExactly) {
   ASSERT_NE(road->name, "roadside_barrier_long");
   EXPECT_LE(road->name.size(), 15u);
   EXPECT_TRUE(road->tif_written);
+  EXPECT_EQ(road->tif, t.folder.file("TIFFRGB/" + cp1252_to_utf8(road->name) + ".tif"));
   EXPECT_TRUE(t.folder.exists("TIFFRGB/roadside_barrier_long.ti"));
   EXPECT_FALSE(t.folder.exists("TIFFRGB/roadside_barrier_long.tif"));
   EXPECT_EQ(pix_header(t.folder.read("PIX16/" + cp1252_to_utf8(road->name) + ".pix")),

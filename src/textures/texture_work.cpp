@@ -172,7 +172,16 @@ void TextureWork::texture_named(Session& session, std::string_view bitmap_path,
                                 std::string_view slot_texture) {
   TextureRecord* record = record_of(session.scene, bitmap_base_name(bitmap_path));
   if (!record) return;
-  if (record->slot_textures.empty()) record->name = std::string(bitmap_base_name(slot_texture));
+  if (record->slot_textures.empty()) {
+    record->name = std::string(bitmap_base_name(slot_texture));
+    // A shortened name: its .tif went to the short name, after a backup.
+    if (!record->tif.empty() && record->name != record->base) {
+      const std::string& folder = session.scene.tif_folder;
+      auto entry =
+          session.fs.find_entry_ignoring_case(folder, cp1252_to_utf8(record->name) + ".tif");
+      if (entry) record->tif = join_path(folder, *entry);
+    }
+  }
   record->slot_textures.emplace_back(slot_texture);
 }
 
