@@ -127,6 +127,25 @@ TEST(TextureRun, OffWritesNoTextureFile) {
   for (const Message& m : t.prompt.messages) EXPECT_NE(m.title, "Textures");
 }
 
+TEST(TextureRun, ABadImageIsListedAndTheRunGoesOn) {
+  TexturedSample t;
+  std::string png = png_file(4, 4, 8, 2, std::string(4 * 13, '\x7f'));
+  t.folder.write("TIFFRGB/roof.png", png.substr(0, png.size() / 2));
+  t.folder.write("TIFFRGB/brick.tga", tga_file(pattern(4, 4, false), 3));
+  t.convert();
+  EXPECT_FALSE(t.folder.exists("TIFFRGB/roof.tif"));
+  EXPECT_FALSE(t.folder.exists("PIX16/roof.pix"));
+  EXPECT_TRUE(t.folder.exists("PIX16/brick.pix"));
+  const Message warning{
+      "2 textures are missing, 1 could not be read: see the report\n"
+      "\"asphalt\": missing\n"
+      "\"roadside_barrier_long\": missing\n"
+      "\"roof\": unreadable image (truncated or corrupt)",
+      48, "Textures"};
+  const auto& said = t.prompt.messages;
+  EXPECT_NE(std::find(said.begin(), said.end(), warning), said.end());
+}
+
 TEST(TextureRun, ALongNameIsShortenedFromItsArtAndRestoredExactly) {
   TexturedSample t;
   t.session.window.Check5.value = 0;  // shorten long names...

@@ -1,8 +1,8 @@
 #include "textures/texture_source.h"
 
+#include "format/bitmap_name.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
-#include "format/bitmap_name.h"
 
 namespace meshmill {
 

@@ -152,7 +152,10 @@ void TextureWork::texture_found(Session& session, std::string_view bitmap_path) 
   record.bitmap = std::string(bitmap_path);
   record.base = base;
   record.name = base;
-  TextureSearch where{scene.tif_folder, parent_folder(scene.fich), system_is_windows};
+  // A scene named without a folder lies in the current one.
+  std::string scene_folder = parent_folder(scene.fich);
+  if (scene_folder.empty()) scene_folder = ".";
+  TextureSearch where{scene.tif_folder, scene_folder, system_is_windows};
   auto source = find_texture_image(session.fs, where, bitmap_path);
   if (!source) {
     record.problem = "missing";
