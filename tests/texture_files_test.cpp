@@ -1,11 +1,10 @@
-#include "format/bitmap_name.h"
-#include "textures/texture_files.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "format/bitmap_name.h"
 #include "platform/code_page.h"
+#include "platform/file_system.h"
 #include "platform/paths.h"
 #include "support/faulty_file_system.h"
 #include "support/temp_folder.h"

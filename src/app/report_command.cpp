@@ -1,7 +1,7 @@
 #include "app/report_command.h"
 
-#include "platform/clock.h"
 #include "app/window_settings.h"
+#include "platform/clock.h"
 #include "platform/paths.h"
 #include "report/report_page.h"
 
@@ -16,7 +16,7 @@ bool save_scene_report(Session& session, const RunSettings& settings, const std:
                        std::string* failure) {
   std::string why;
   std::string page = render_report(session, settings, local_date_time());
-  if (write_report(session.fs, path, page, &why)) return true;
+  if (write_file_atomically(session.fs, path, page, &why)) return true;
   std::string text = "The file " + path + " could not be written";
   if (!why.empty()) text += " (" + why + ")";
   text += '.';

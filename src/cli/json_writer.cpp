@@ -133,4 +133,20 @@ void JsonWriter::quoted(std::string_view text) {
   out_ += '"';
 }
 
+void JsonWriter::string_or_null(std::string_view text) {
+  if (text.empty()) {
+    null();
+  } else {
+    string(text);
+  }
+}
+
+void JsonWriter::count_or_null(std::int64_t value) {
+  if (value == 0) {
+    null();
+  } else {
+    number(value);
+  }
+}
+
 }  // namespace meshmill

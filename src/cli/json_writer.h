@@ -23,6 +23,9 @@ class JsonWriter {
   void real(float value);
   void boolean(bool value);
   void null();
+  // null for an empty text, or for a count of 0 that stands for "none".
+  void string_or_null(std::string_view text);
+  void count_or_null(std::int64_t value);
 
   const std::string& text() const { return out_; }
 

@@ -11,15 +11,6 @@ namespace meshmill {
 
 namespace {
 
-// A text of the table (Windows-1252), or null when it is empty.
-void text_or_null(JsonWriter& json, std::string_view text) {
-  if (text.empty()) {
-    json.null();
-  } else {
-    json.string(cp1252_to_utf8(text));
-  }
-}
-
 void write_slot(JsonWriter& json, const SceneState& scene, std::size_t m, std::size_t s) {
   const MaterialSlot slot = material_slot(scene, m, s);
   json.begin_object();
@@ -30,11 +21,11 @@ void write_slot(JsonWriter& json, const SceneState& scene, std::size_t m, std::s
   json.key("name");
   json.string(cp1252_to_utf8(slot.name));
   json.key("texture");
-  text_or_null(json, slot.texture);
+  json.string_or_null(cp1252_to_utf8(slot.texture));
   json.key("color");
-  text_or_null(json, slot.colours);
+  json.string_or_null(cp1252_to_utf8(slot.colours));
   json.key("opacity");
-  text_or_null(json, slot.opacity);
+  json.string_or_null(cp1252_to_utf8(slot.opacity));
   json.end_object();
 }
 

@@ -18,17 +18,9 @@ void write_object_records(JsonWriter& json, const Session& session) {
     json.key("status");
     json.string(object.status());
     json.key("reason");
-    if (object.reason.empty()) {
-      json.null();
-    } else {
-      json.string(object.reason);
-    }
+    json.string_or_null(object.reason);
     json.key("file");
-    if (object.file.empty()) {
-      json.null();
-    } else {
-      json.string(object.file);
-    }
+    json.string_or_null(object.file);
     json.key("faces");
     json.number(object.faces);
     json.key("vertices");

@@ -106,12 +106,7 @@ void print_json_document(CliSession& cli, const RunSettings& settings, const std
 
 void write_side_file(JsonWriter& json, CliSession& cli, const char* key, const char* name) {
   json.key(key);
-  std::string path = cli.created_file_left(name);
-  if (path.empty()) {
-    json.null();
-  } else {
-    json.string(path);
-  }
+  json.string_or_null(cli.created_file_left(name));
 }
 
 }  // namespace meshmill

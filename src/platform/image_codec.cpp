@@ -182,6 +182,17 @@ DecodeResult decode_image(std::string_view bytes) {
   return decode_with_stb(bytes, format);
 }
 
+std::optional<std::string> encode_tiff_rgb(const Image& image, std::string* problem) {
+  std::string why = "no image to write";
+  std::optional<std::string> tiff;
+  if (image.width > 0 && image.height > 0 &&
+      image.rgba.size() == std::size_t(image.width) * std::size_t(image.height) * 4) {
+    tiff = image_codec::encode_tiff(image, why);
+  }
+  if (!tiff && problem) *problem = why;
+  return tiff;
+}
+
 std::string encode_png(const Image& image) {
   if (!is_valid(image)) return "";
   std::string png;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,5 +32,7 @@ bool jpeg_tables_fit(std::string_view bytes);
 
 // The TIFF codec of the system: libtiff, or the Windows Imaging Component.
 DecodeResult decode_tiff(std::string_view bytes);
+// `image` holds width x height pixels; nothing, with `problem`, on failure.
+std::optional<std::string> encode_tiff(const Image& image, std::string& problem);
 
 }  // namespace meshmill::image_codec

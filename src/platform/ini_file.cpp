@@ -154,12 +154,7 @@ void IniFile::write(std::string_view section, std::string_view key, std::string_
 }
 
 bool IniFile::save(FileSystem& fs, const std::string& path, std::string* why) const {
-  auto output = fs.create(path, CreateMode::replace_when_complete, why);
-  if (!output) return false;
-  output->write(bytes_);
-  if (output->close()) return true;
-  if (why) *why = output->error();
-  return false;
+  return write_file_atomically(fs, path, bytes_, why);
 }
 
 }  // namespace meshmill

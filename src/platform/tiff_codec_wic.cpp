@@ -105,17 +105,11 @@ DecodeResult decode_tiff(std::string_view bytes) {
   return {std::move(image), ""};
 }
 
-}  // namespace image_codec
-
-std::optional<std::string> encode_tiff_rgb(const Image& image, std::string* problem) {
+std::optional<std::string> encode_tiff(const Image& image, std::string& problem) {
   auto fail = [&](const char* why) -> std::optional<std::string> {
-    if (problem) *problem = why;
+    problem = why;
     return std::nullopt;
   };
-  if (image.width <= 0 || image.height <= 0 ||
-      image.rgba.size() != std::size_t(image.width) * std::size_t(image.height) * 4) {
-    return fail("no image to write");
-  }
   ComScope com;
   Com<IWICImagingFactory> factory;
   if (!make_factory(factory)) return fail("the Windows Imaging Component is not available");
@@ -171,5 +165,7 @@ std::optional<std::string> encode_tiff_rgb(const Image& image, std::string* prob
   }
   return bytes;
 }
+
+}  // namespace image_codec
 
 }  // namespace meshmill

@@ -36,10 +36,11 @@ std::string without_mnemonic(std::string_view caption) {
 }
 
 void append_head(std::string& out, const Session& session) {
-  out += "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\"/>"
-         "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
-         "style-src 'unsafe-inline'; script-src 'unsafe-inline'; img-src data:\"/>"
-         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/><title>";
+  out +=
+      "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\"/>"
+      "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
+      "style-src 'unsafe-inline'; script-src 'unsafe-inline'; img-src data:\"/>"
+      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\"/><title>";
   append_html(out, base_name(session.scene.fich));
   out += " &#8212; Meshmill scene report</title><style>";
   out += report_style;
@@ -132,16 +133,6 @@ std::string render_report(const Session& session, const RunSettings& settings,
   out += report_script;
   out += "</script></body></html>\n";
   return out;
-}
-
-bool write_report(FileSystem& fs, const std::string& path, std::string_view page,
-                  std::string* why) {
-  auto file = fs.create(path, CreateMode::replace_when_complete, why);
-  if (!file) return false;
-  file->write(page);
-  if (file->close()) return true;
-  if (why) *why = file->error();
-  return false;
 }
 
 }  // namespace meshmill

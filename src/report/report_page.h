@@ -17,9 +17,4 @@ namespace meshmill {
 std::string render_report(const Session& session, const RunSettings& settings,
                           std::string_view date);
 
-// Writes `page` beside `path` and moves it into place when complete, so a
-// failed write never leaves half a page. False with the system's reason.
-bool write_report(FileSystem& fs, const std::string& path, std::string_view page,
-                  std::string* why);
-
 }  // namespace meshmill

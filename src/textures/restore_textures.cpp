@@ -4,8 +4,8 @@
 #include <set>
 
 #include "platform/ascii_case.h"
+#include "platform/file_system.h"
 #include "platform/paths.h"
-#include "textures/texture_files.h"
 
 namespace meshmill {
 

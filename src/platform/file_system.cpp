@@ -1,4 +1,4 @@
-#include "textures/texture_files.h"
+#include "platform/file_system.h"
 
 namespace meshmill {
 
