@@ -37,18 +37,18 @@ void put_textures(const meshmill::fuzzing::FuzzScene& scene, std::string_view te
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   meshmill::fuzzing::FuzzScene scene(data, size, "scene.ase");
   put_textures(scene, std::string_view(reinterpret_cast<const char*>(data), size));
-  meshmill::WindowSession& session = scene.session();
+  meshmill::Session& session = scene.session();
   session.scene.fich = scene.path();
-  session.window.Text_loadfile.text = scene.path();
-  session.window.Check5.value = 0;
-  session.window.Check1.value = 1;
+  meshmill::RunSettings settings;
+  settings.keep_long_texture_names = false;
+  settings.auto_shorten_textures = true;
   session.scene.logerrors =
       session.fs.create(scene.file("error_log.txt"), meshmill::CreateMode::direct, nullptr);
   session.scene.special_mats =
       session.fs.create(scene.file("special_materials.txt"), meshmill::CreateMode::direct, nullptr);
   // The material pass reads no further than the first pass counted.
   if (meshmill::count_ase_scene(session) == meshmill::PassOutcome::completed) {
-    meshmill::analyse_materials(session);
+    meshmill::analyse_materials(session, settings);
   }
   return 0;
 }
