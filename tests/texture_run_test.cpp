@@ -10,6 +10,7 @@
 #include "app/window_settings.h"
 #include "image_samples.h"
 #include "platform/code_page.h"
+#include "platform/paths.h"
 #include "report/report_page.h"
 #include "support/test_session.h"
 
@@ -163,7 +164,7 @@ TEST(TextureRun, ALongNameIsShortenedFromItsArtAndRestoredExactly) {
   ASSERT_NE(road->name, "roadside_barrier_long");
   EXPECT_LE(road->name.size(), 15u);
   EXPECT_TRUE(road->tif_written);
-  EXPECT_EQ(road->tif, t.folder.file("TIFFRGB/" + cp1252_to_utf8(road->name) + ".tif"));
+  EXPECT_EQ(road->tif, join_path(t.folder.file("TIFFRGB"), cp1252_to_utf8(road->name) + ".tif"));
   EXPECT_TRUE(t.folder.exists("TIFFRGB/roadside_barrier_long.ti"));
   EXPECT_FALSE(t.folder.exists("TIFFRGB/roadside_barrier_long.tif"));
   EXPECT_EQ(pix_header(t.folder.read("PIX16/" + cp1252_to_utf8(road->name) + ".pix")),
