@@ -110,9 +110,35 @@ cp -r "$REPO_ROOT/examples/TIFFRGB" "$compare/exe-linux/"
   </dev/null >/dev/null 2>"$compare/exe-linux.stderr" || true
 compare_folders "$compare/exe-linux" "$exe_run/scene" exe
 
+echo "== Sample scene with its textures: the same pixelmaps from stb on both systems"
+for system in linux windows; do
+  mkdir -p "$compare/textures-$system"
+  cp "$REPO_ROOT/examples/sample_track.ase" "$compare/textures-$system/"
+  cp -r "$REPO_ROOT/examples/TIFFRGB" "$compare/textures-$system/"
+done
+"$REPO_ROOT/build/bin/meshmill-cli" convert "$compare/textures-linux/sample_track.ase" --yes \
+  --textures --json >"$compare/textures-linux.json" 2>/dev/null || failed=1
+wine "$REPO_ROOT/build-windows/bin/meshmill-cli.exe" convert \
+  "$compare/textures-windows/sample_track.ase" --yes --textures --json \
+  >"$compare/textures-windows.json" 2>/dev/null || failed=1
+compare_folders "$compare/textures-linux/PIX16" "$compare/textures-windows/PIX16" pixelmaps
+# The TIFFs come from two encoders (libtiff and the Windows Imaging
+# Component): the same files, whose bytes may differ.
+if ! diff -u <(cd "$compare/textures-linux/TIFFRGB" && ls) \
+  <(cd "$compare/textures-windows/TIFFRGB" && ls); then
+  echo "The two systems made different TIFFs."
+  failed=1
+fi
+if ! diff -u <(normalise "$compare/textures-linux.json" | sed 's#textures-[a-z]*/#/#g') \
+  <(normalise "$compare/textures-windows.json" | sed 's#textures-[a-z]*/#/#g'); then
+  echo "The JSON of the textured conversion differs."
+  failed=1
+fi
+
 if [ "$failed" != 0 ]; then
   echo "FAILED: the Windows build differs from the Linux build."
   exit 1
 fi
 echo "Windows and Linux wrote the same $(wc -l <"$compare/cli.left.files") files, JSON and" \
-  "messages; meshmill.exe the same $(wc -l <"$compare/exe.left.files") files."
+  "messages; meshmill.exe the same $(wc -l <"$compare/exe.left.files") files; the textured" \
+  "conversion the same $(wc -l <"$compare/pixelmaps.left.files") pixelmaps."
