@@ -153,9 +153,9 @@ void TextureWork::texture_found(Session& session, std::string_view bitmap_path) 
   record.base = base;
   record.name = base;
   // A scene named without a folder lies in the current one.
-  std::string scene_folder = parent_folder(scene.fich);
-  if (scene_folder.empty()) scene_folder = ".";
-  TextureSearch where{scene.tif_folder, scene_folder, system_is_windows};
+  const std::string folder = parent_folder(scene.fich);
+  TextureSearch where{scene.tif_folder, folder.empty() ? std::string(".") : folder,
+                      system_is_windows};
   auto source = find_texture_image(session.fs, where, bitmap_path);
   if (!source) {
     record.problem = "missing";
