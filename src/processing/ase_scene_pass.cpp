@@ -91,14 +91,11 @@ CommandOutcome process_ase_scene(Session& session, const RunSettings& settings, 
     return session.early_end;
   }
   if (session.scene.project_mapped == 1 && settings.writes_material_file()) {
-    bool written = write_mat_file(session, settings, express);
-    if (written && settings.prepare_textures) {
-      written = session.textures->write_pixelmaps(session, settings, express);
-    }
-    if (!written) {
+    if (!write_mat_file(session, settings, express)) {
       abandon_processing(session);
       return session.early_end;
     }
+    if (settings.prepare_textures) session.textures->write_pixelmaps(session, settings, express);
   }
   return finish_processing(session, settings, FinishEntry::ase_input, express);
 }

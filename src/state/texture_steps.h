@@ -20,10 +20,9 @@ class TextureSteps {
   // The texture text the slot keeps for that bitmap.
   virtual void texture_named(Session&, std::string_view /*bitmap_path*/,
                              std::string_view /*slot_texture*/) {}
-  // After the .mat: the pixelmaps of the textures it names. A warning ends
-  // `express`. False when a file failure stops the processing (the user has
-  // been told).
-  virtual bool write_pixelmaps(Session&, const RunSettings&, bool& /*express*/) { return true; }
+  // After the .mat: the pixelmaps of the textures it names. A pixelmap that
+  // can't be made is listed, never fatal. A warning ends `express`.
+  virtual void write_pixelmaps(Session&, const RunSettings&, bool& /*express*/) {}
 };
 
 }  // namespace meshmill

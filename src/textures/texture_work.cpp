@@ -188,7 +188,7 @@ void TextureWork::texture_named(Session& session, std::string_view bitmap_path,
   record->slot_textures.emplace_back(slot_texture);
 }
 
-bool TextureWork::write_pixelmaps(Session& session, const RunSettings& settings, bool& express) {
+void TextureWork::write_pixelmaps(Session& session, const RunSettings& settings, bool& express) {
   SceneState& scene = session.scene;
   std::vector<TextureRecord*> records = pixelmap_records(scene);
   const bool replace = replace_existing(session, settings, records);
@@ -206,7 +206,6 @@ bool TextureWork::write_pixelmaps(Session& session, const RunSettings& settings,
     write_pixelmap(session, *record, path);
   }
   if (tell_texture_problems(session, records)) express = false;
-  return true;
 }
 
 }  // namespace meshmill

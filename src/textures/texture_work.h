@@ -16,7 +16,7 @@ class TextureWork : public TextureSteps {
   void texture_found(Session& session, std::string_view bitmap_path) override;
   void texture_named(Session& session, std::string_view bitmap_path,
                      std::string_view slot_texture) override;
-  bool write_pixelmaps(Session& session, const RunSettings& settings, bool& express) override;
+  void write_pixelmaps(Session& session, const RunSettings& settings, bool& express) override;
 };
 
 }  // namespace meshmill
