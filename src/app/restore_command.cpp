@@ -25,13 +25,8 @@ void restore_textures(WindowSession& session) {
   if (session.scene.file_loaded != 1) return;
   std::string folder;
   RestoreResult result = restore_scene_textures(session.fs, session.scene.fich, folder);
-  bool refused = false;
-  for (const RestoreStep& step : result.steps) {
-    refused = refused || step.kind == RestoreStep::Kind::kept ||
-              step.kind == RestoreStep::Kind::failed;
-  }
   session.prompt.message_box(restore_summary(result, folder),
-                             refused ? style::warning_icon : style::information_icon,
+                             result.refused() ? style::warning_icon : style::information_icon,
                              "Restore texture names");
 }
 

@@ -42,8 +42,7 @@ const char* kind_name(RestoreStep::Kind kind) {
   return "failed";
 }
 
-void print_json(const std::string& scene, const std::string& folder, const RestoreResult& result,
-                bool refused) {
+void print_json(const std::string& scene, const std::string& folder, const RestoreResult& result) {
   JsonWriter json;
   json.begin_object();
   json.key("input");
@@ -62,7 +61,7 @@ void print_json(const std::string& scene, const std::string& folder, const Resto
   }
   json.end_array();
   json.key("outcome");
-  json.string(refused ? "failed" : result.steps.empty() ? "nothing" : "restored");
+  json.string(result.refused() ? "failed" : result.steps.empty() ? "nothing" : "restored");
   json.end_object();
   std::printf("%s\n", json.text().c_str());
 }
@@ -82,17 +81,12 @@ int run_restore_textures(const std::vector<std::string>& args) {
   std::unique_ptr<FileSystem> fs = make_native_file_system();
   std::string folder;
   RestoreResult result = restore_scene_textures(*fs, scene, folder);
-  bool refused = false;
-  for (const RestoreStep& step : result.steps) {
-    refused = refused || step.kind == RestoreStep::Kind::kept ||
-              step.kind == RestoreStep::Kind::failed;
-  }
   if (json) {
-    print_json(scene, folder, result, refused);
+    print_json(scene, folder, result);
   } else {
     std::printf("%s\n", restore_summary(result, folder).c_str());
   }
-  return refused ? exit_status::refused : exit_status::done;
+  return result.refused() ? exit_status::refused : exit_status::done;
 }
 
 }  // namespace meshmill

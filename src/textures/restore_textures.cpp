@@ -112,4 +112,10 @@ RestoreResult restore_texture_names(FileSystem& fs, const std::string& tiffrgb_f
   return Restorer(fs, tiffrgb_folder).run();
 }
 
+bool RestoreResult::refused() const {
+  return std::any_of(steps.begin(), steps.end(), [](const RestoreStep& step) {
+    return step.kind == RestoreStep::Kind::kept || step.kind == RestoreStep::Kind::failed;
+  });
+}
+
 }  // namespace meshmill

@@ -20,6 +20,9 @@ struct RestoreStep {
 
 struct RestoreResult {
   std::vector<RestoreStep> steps;  // in order, one a file touched or left
+
+  // Some step was refused or failed.
+  bool refused() const;
 };
 
 // Undoes the shortening of long texture names in a TIFFRGB folder. The
