@@ -185,7 +185,10 @@ void TextureWork::texture_named(Session& session, std::string_view bitmap_path,
       if (entry) record->tif = join_path(folder, *entry);
     }
   }
-  record->slot_textures.emplace_back(slot_texture);
+  const auto& texts = record->slot_textures;
+  if (std::find(texts.begin(), texts.end(), slot_texture) == texts.end()) {
+    record->slot_textures.emplace_back(slot_texture);
+  }
 }
 
 void TextureWork::write_pixelmaps(Session& session, const RunSettings& settings, bool& express) {
