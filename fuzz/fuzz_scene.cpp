@@ -7,7 +7,6 @@
 
 #include "app/scene_commands.h"
 #include "platform/paths.h"
-#include "app/scene_commands.h"
 
 namespace meshmill::fuzzing {
 

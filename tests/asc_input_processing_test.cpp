@@ -9,7 +9,6 @@
 namespace meshmill::testing {
 namespace {
 
-
 // Analyses `text` as an .asc input and chooses out.asc beside it as the target.
 void load_asc(TestSession& t, const std::string& text, bool all_settings = false) {
   analyse_text(t, text, "level.asc");

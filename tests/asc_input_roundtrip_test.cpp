@@ -9,9 +9,6 @@
 #include "support/messages.h"
 #include "support/scene_builder.h"
 #include "support/test_session.h"
-#include "support/messages.h"
-#include "support/scene_builder.h"
-#include "support/test_session.h"
 
 namespace meshmill::testing {
 namespace {
@@ -44,8 +41,7 @@ void expect_round_trip(const std::string& asc, std::int64_t* objects = nullptr) 
   TestSession t;
   std::string input = t.folder.write("input.asc", read_file(asc));
   analyze(t.session, input);
-  EXPECT_EQ(t.prompt.messages,
-            (Messages{{choose_target_text, 64, "Finished"}}));
+  EXPECT_EQ(t.prompt.messages, (Messages{{choose_target_text, 64, "Finished"}}));
   const WindowState& window = t.session.window;
   EXPECT_EQ(window.Text_valid_objects.text, window.Text_total_objects.text);
   EXPECT_FALSE(t.folder.exists("error_log.txt") && !t.folder.read("error_log.txt").empty());

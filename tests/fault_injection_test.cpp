@@ -4,7 +4,6 @@
 
 #include "app/scene_commands.h"
 #include "platform/paths.h"
-#include "app/scene_commands.h"
 #include "support/messages.h"
 #include "support/test_session.h"
 
@@ -20,9 +19,7 @@ struct FaultyTrack {
   WindowSession& session = t.session;
   std::string scene = copy_examples(t.folder);
 
-  void analyse() {
-    analyze(session, scene);
-  }
+  void analyse() { analyze(session, scene); }
   void process() {
     session.window.Check3.value = 1;
     session.window.Check4.value = 1;  // replace earlier outputs without a question

@@ -9,8 +9,8 @@
 #include <sys/stat.h>
 #endif
 
-#include "hostile_support.h"
 #include "app/scene_commands.h"
+#include "hostile_support.h"
 
 namespace meshmill::testing {
 namespace {

@@ -2,8 +2,8 @@
 // names longer than Plaything2 takes.
 #include <gtest/gtest.h>
 
-#include "app/window_settings.h"
 #include "analysis/material_analysis.h"
+#include "app/window_settings.h"
 #include "platform/paths.h"
 #include "support/scene_builder.h"
 #include "support/test_session.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "hostile_support.h"
 #include "app/scene_commands.h"
+#include "hostile_support.h"
 #include "support/folder_snapshot.h"
 
 namespace meshmill::testing {

@@ -1,10 +1,10 @@
 // Preconditions, the target, the end of a run and failing files.
 #include <gtest/gtest.h>
 
-#include "platform/paths.h"
 #include "app/scene_commands.h"
-#include "support/scene_builder.h"
+#include "platform/paths.h"
 #include "support/messages.h"
+#include "support/scene_builder.h"
 #include "support/test_session.h"
 
 namespace meshmill::testing {
@@ -16,17 +16,15 @@ TEST(ProcessingFinish, RefusesWithoutSceneOrTarget) {
   TestSession t;
   start_process(t.session);
   EXPECT_EQ(t.prompt.messages,
-            (Messages{
-                {"You HAVE to first import a 3d scene to process!", 16, "Error"}}));
+            (Messages{{"You HAVE to first import a 3d scene to process!", 16, "Error"}}));
 
   TestSession u;
   load_analysed_scene(u, ase_scene({triangle("T")}), 1);
   u.session.window.Text_savefile.text.clear();
   start_process(u.session);
   EXPECT_EQ(u.prompt.messages,
-            (Messages{
-                {"You HAVE to choose a target filename before processing this 3d scene !", 16,
-                 "Error"}}));
+            (Messages{{"You HAVE to choose a target filename before processing this 3d scene !", 16,
+                       "Error"}}));
   EXPECT_FALSE(u.folder.exists("testfile.txt"));
   EXPECT_FALSE(u.folder.exists("out.asc"));
 }
@@ -40,9 +38,9 @@ TEST(ProcessingFinish, TheTargetFromTheInputNameAsksBeforeOverwriting) {
   t.session.window.Target_filename.visible = false;
   t.folder.write("scene.asc", "previous");
   start_process(t.session);
-  EXPECT_EQ(t.prompt.messages,
-            (Messages{
-                {"There is already a .asc file with the same name of the final project "
+  EXPECT_EQ(
+      t.prompt.messages,
+      (Messages{{"There is already a .asc file with the same name of the final project "
                  "indicated. Do you want to overwrite it?",
                  4, "Warning"},
                 {"Then you must choose another target filename or path (the 3d scene is still "
@@ -71,9 +69,7 @@ TEST(ProcessingFinish, ExpressModeEndsTheProgramUnlessAWarningWasShown) {
   start_process(t.session, true);
   EXPECT_TRUE(t.folder.exists("scene.asc"));
   EXPECT_TRUE(t.folder.exists("scene.mat"));
-  EXPECT_EQ(t.prompt.messages,
-            (Messages{
-                finished_express}));
+  EXPECT_EQ(t.prompt.messages, (Messages{finished_express}));
   EXPECT_TRUE(t.session.quit_requested);
 
   // No material file asked for: both warnings, and the program asks instead of closing.
@@ -85,20 +81,20 @@ TEST(ProcessingFinish, ExpressModeEndsTheProgramUnlessAWarningWasShown) {
   w.prompt.answers = {answer::ok, answer::yes, answer::no};
   start_process(w.session, true);
   ASSERT_EQ(w.prompt.messages.size(), 3u);
-  EXPECT_EQ(w.prompt.messages[0],
-            (Message{
-                "You choosed to NOT create a .mat file for this 3dscene, but this 3d scene DOES "
-                "use materials and you didn't choosed to remote materials mapping information. "
-                "This means if you try to load this .asc into Pt2 it will ask for the .mat file.",
-                64, "Warning"}));
-  EXPECT_EQ(w.prompt.messages[1],
-            (Message{
-                "You choosed to NOT create a .mat file for this 3dscene, but this 3d scene DOES "
-                "use materials and you didn't choosed to remote materials mapping information. "
-                "Altough there is a .mat file with the same filename of the target scene file, "
-                "make sure you know what are you doing, and that .mat file corresponds to this 3d "
-                "scene. Anyways, you want the program to delete it to avoid confusion ?",
-                68, "Warning"}));
+  EXPECT_EQ(
+      w.prompt.messages[0],
+      (Message{"You choosed to NOT create a .mat file for this 3dscene, but this 3d scene DOES "
+               "use materials and you didn't choosed to remote materials mapping information. "
+               "This means if you try to load this .asc into Pt2 it will ask for the .mat file.",
+               64, "Warning"}));
+  EXPECT_EQ(
+      w.prompt.messages[1],
+      (Message{"You choosed to NOT create a .mat file for this 3dscene, but this 3d scene DOES "
+               "use materials and you didn't choosed to remote materials mapping information. "
+               "Altough there is a .mat file with the same filename of the target scene file, "
+               "make sure you know what are you doing, and that .mat file corresponds to this 3d "
+               "scene. Anyways, you want the program to delete it to avoid confusion ?",
+               68, "Warning"}));
   EXPECT_EQ(w.prompt.messages[2].style, 4);
   EXPECT_FALSE(w.folder.exists("scene.mat"));
   EXPECT_FALSE(w.session.quit_requested);

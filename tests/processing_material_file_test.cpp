@@ -1,8 +1,8 @@
 // The material file and the placeholder pixelmaps, byte by byte.
 #include <gtest/gtest.h>
 
-#include "processing/material_templates.h"
 #include "app/scene_commands.h"
+#include "processing/material_templates.h"
 #include "support/scene_builder.h"
 #include "support/test_session.h"
 

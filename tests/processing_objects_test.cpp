@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "format/asc_line_parser.h"
 #include "app/scene_commands.h"
+#include "format/asc_line_parser.h"
 #include "support/scene_builder.h"
 #include "support/test_session.h"
 

@@ -2,8 +2,8 @@
 // reviewed by hand (tests/data/processing).
 #include <gtest/gtest.h>
 
-#include "platform/paths.h"
 #include "app/scene_commands.h"
+#include "platform/paths.h"
 #include "support/messages.h"
 #include "support/test_session.h"
 

@@ -6,12 +6,12 @@
 #include <optional>
 #include <set>
 
-#include "app/window_settings.h"
+#include "app/clear_statistics.h"
 #include "app/report_command.h"
 #include "app/scene_commands.h"
+#include "app/window_settings.h"
 #include "platform/code_page.h"
 #include "report/report_page.h"
-#include "app/clear_statistics.h"
 #include "support/cli_run.h"
 #include "support/scene_builder.h"
 #include "support/test_session.h"
@@ -149,14 +149,13 @@ bool well_formed(const std::string& page) {
     if (end == std::string::npos) return false;
     std::string tag = page.substr(at + 1, end - at - 1);
     bool closing = tag.starts_with("/");
-    std::string name = tag.substr(closing ? 1 : 0, tag.find_first_of(" />", closing ? 1 : 0) -
-                                                       (closing ? 1 : 0));
+    std::string name =
+        tag.substr(closing ? 1 : 0, tag.find_first_of(" />", closing ? 1 : 0) - (closing ? 1 : 0));
     if (closing) {
       if (open.empty() || open.back() != name) return false;
       open.pop_back();
-    } else if (!tag.ends_with("/") &&
-               std::find(empty_elements.begin(), empty_elements.end(), name) ==
-                   empty_elements.end()) {
+    } else if (!tag.ends_with("/") && std::find(empty_elements.begin(), empty_elements.end(),
+                                                name) == empty_elements.end()) {
       open.push_back(name);
       if (name == "style" || name == "script") end = page.find("</" + name, end) - 1;
     }
@@ -270,7 +269,7 @@ TEST(SceneReport, PageIsSelfContainedAndEscapesHostileNames) {
   for (const char* outside : {"http:", "https:", "<img", "<link", "<iframe", " src=\"", "url("}) {
     EXPECT_EQ(page.find(outside), std::string::npos) << outside;
   }
-  EXPECT_EQ(page.find("<script"), page.rfind("<script"));  // the page's own only
+  EXPECT_EQ(page.find("<script"), page.rfind("<script"));                     // the page's own only
   EXPECT_NE(page.find("caf\xC3\xA9 &lt;b&gt;&amp;amp;"), std::string::npos);  // UTF-8, escaped
 }
 

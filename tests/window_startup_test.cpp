@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "app/options.h"
 #include "app/start_up.h"
 #include "app/window_commands.h"
 #include "platform/paths.h"
 #include "platform/process.h"
-#include "app/options.h"
 #include "support/test_session.h"
 
 namespace meshmill {

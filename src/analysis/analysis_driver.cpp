@@ -9,7 +9,6 @@
 #include "analysis/material_analysis.h"
 #include "analysis/scene_statistics.h"
 #include "analysis/side_files.h"
-#include "platform/paths.h"
 #include "state/texture_folder.h"
 
 namespace meshmill {
@@ -62,8 +61,8 @@ CommandOutcome analyse_input(Session& session, const RunSettings& settings) {
   if (type != "ase" && type != "asc") return {CommandResult::refused};
   bool express = type == "ase" && ask_for_express_processing(session);
   bool problems = false;
-  PassOutcome outcome =
-      type == "ase" ? run_ase_passes(session, settings, problems) : run_asc_passes(session, problems);
+  PassOutcome outcome = type == "ase" ? run_ase_passes(session, settings, problems)
+                                      : run_asc_passes(session, problems);
   if (outcome == PassOutcome::stopped) {
     end_refused_analysis(session);
     return session.early_end;

@@ -9,8 +9,8 @@
 #include "analysis/scene_input.h"
 #include "analysis/scene_statistics.h"
 #include "format/keywords.h"
-#include "platform/code_page.h"
 #include "format/limits.h"
+#include "platform/code_page.h"
 
 namespace meshmill {
 
@@ -23,7 +23,6 @@ constexpr std::string_view face_list_key = "\t\t*MESH_FACE_LIST {";
 constexpr std::string_view mapping_vertex_count_key = "\t\t*MESH_NUMTVERTEX ";
 constexpr std::string_view mapping_face_count_key = "\t\t*MESH_NUMTVFACES ";
 constexpr std::string_view mesh_end_key = "\t}";
-
 
 constexpr std::string_view no_vertices =
     "') : the line indicating the number of vertices indicates that the object has 0 vertices. "

@@ -8,8 +8,8 @@
 #include "analysis/material_values.h"
 #include "analysis/special_materials_lines.h"
 #include "analysis/texture_names.h"
-#include "format/keywords.h"
 #include "format/bitmap_name.h"
+#include "format/keywords.h"
 
 namespace meshmill {
 

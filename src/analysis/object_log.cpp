@@ -17,8 +17,8 @@ void mark_skipped(Session& session, bool& problems) {
 
 }  // namespace
 
-std::string skip_object(Session& session, bool& problems, std::int64_t line,
-                        std::string_view name, std::string_view problem) {
+std::string skip_object(Session& session, bool& problems, std::int64_t line, std::string_view name,
+                        std::string_view problem) {
   std::string text = "Error in line " + std::to_string(line) + " (object '";
   text += name;
   text += problem;

@@ -13,7 +13,7 @@ namespace meshmill {
 // and raises the run's problem flag. NAME stays in the scene's code page.
 // Returns the log line.
 std::string skip_object(Session& session, bool& problems, std::int64_t line, std::string_view name,
-                 std::string_view problem);
+                        std::string_view problem);
 
 // Skips an object whose name line has no quoted name.
 std::string skip_unnamed_object(Session& session, bool& problems, std::int64_t line);

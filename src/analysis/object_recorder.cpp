@@ -49,7 +49,7 @@ float coordinate(std::string_view text) {
       ++decimals;
     }
   }
-  static constexpr double powers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
+  static constexpr double powers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
                                       1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
   double value = static_cast<double>(mantissa) / powers[decimals];
   if (i != text.size() || digits == 0) {
@@ -203,7 +203,8 @@ void ObjectRecorder::keep_triangles(ObjectRecord& object) {
   const auto count = static_cast<std::int64_t>(points_.size());
   for (std::size_t i = 0; i + 2 < corners_.size(); i += 3) {
     bool inside = true;
-    for (std::size_t k = i; k < i + 3; ++k) inside = inside && corners_[k] >= 0 && corners_[k] < count;
+    for (std::size_t k = i; k < i + 3; ++k)
+      inside = inside && corners_[k] >= 0 && corners_[k] < count;
     if (!inside) continue;
     for (std::size_t k = i; k < i + 3; ++k) {
       const ScenePoint& p = points_[static_cast<std::size_t>(corners_[k])];

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "analysis/material_input.h"
+#include "format/bitmap_name.h"
 #include "format/keywords.h"
 #include "format/limits.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
-#include "format/bitmap_name.h"
 
 namespace meshmill {
 

@@ -17,8 +17,7 @@ CommandOutcome analyze_scene(WindowSession& session, const std::string& path) {
 }
 
 CommandOutcome start_process(WindowSession& session, bool express) {
-  CommandOutcome outcome =
-      run_processing(session, settings_from_window(session.window), express);
+  CommandOutcome outcome = run_processing(session, settings_from_window(session.window), express);
   if (outcome.ends_program) {
     save_finish_options(session);
     session.quit_requested = true;

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/scene_commands.h"
 #include "app/options.h"
+#include "app/scene_commands.h"
 #include "state/window_rules.h"
 
 namespace meshmill {

@@ -4,8 +4,8 @@
 #include <functional>
 #include <optional>
 
-#include "platform/clock.h"
 #include "app/window_session.h"
+#include "platform/clock.h"
 
 namespace meshmill {
 

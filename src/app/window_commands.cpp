@@ -2,15 +2,15 @@
 
 #include <utility>
 
+#include "app/clear_statistics.h"
 #include "app/error_log_command.h"
+#include "app/options.h"
 #include "app/report_command.h"
 #include "app/restore_command.h"
 #include "app/scene_commands.h"
 #include "app/target_choice.h"
 #include "platform/ascii_case.h"
 #include "platform/paths.h"
-#include "app/clear_statistics.h"
-#include "app/options.h"
 #include "state/window_rules.h"
 
 namespace meshmill {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/throttled_event_pump.h"
-#include "state/recording_prompt.h"
 #include "app/window_session.h"
+#include "state/recording_prompt.h"
 
 namespace meshmill {
 

@@ -49,7 +49,6 @@ class WindowPromptService final : public PromptService {
   std::function<void()> refresh_;
 };
 
-
 // The extension a name typed without one receives in a save dialog of
 // `filter` ("description|pattern|..."): the first pattern's, when it is a
 // plain "*.ext"; otherwise empty. Every later name (split files, the .mat) is

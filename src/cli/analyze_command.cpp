@@ -63,8 +63,10 @@ int run_analyze(const std::vector<std::string>& args) {
   }
   AnalyzeOptions o;
   if (!parse_command_line("analyze", args,
-                          {{"--json", &o.json}, o.textures.rename_flag(),
-                           o.textures.auto_shorten_flag(), o.textures.prepare_flag()},
+                          {{"--json", &o.json},
+                           o.textures.rename_flag(),
+                           o.textures.auto_shorten_flag(),
+                           o.textures.prepare_flag()},
                           {{"--report", &o.report}}, o.scene)) {
     return exit_status::usage;
   }

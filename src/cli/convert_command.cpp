@@ -78,23 +78,22 @@ bool ends_with_asc(const std::string& path) {
 
 // Returns false (with a message) when the arguments can't be used.
 bool parse(const std::vector<std::string>& args, ConvertOptions& o) {
-  if (!parse_command_line("convert", args,
-                          {{"--no-split", &o.no_split},
-                           {"--no-axis-flip", &o.no_axis_flip},
-                           {"--no-texture-flip", &o.no_texture_flip},
-                           {"--no-mat", &o.no_mat},
-                           {"--one-sided", &o.one_sided},
-                           {"--white", &o.white},
-                           {"--overwrite", &o.overwrite},
-                           {"--yes", &o.yes},
-                           {"--json", &o.json},
-                           o.textures.rename_flag(),
-                           o.textures.auto_shorten_flag(),
-                           o.textures.prepare_flag()},
-                          {{"-o", &o.target, &o.have_target},
-                           {"--only", &o.only},
-                           {"--report", &o.report}},
-                          o.scene)) {
+  if (!parse_command_line(
+          "convert", args,
+          {{"--no-split", &o.no_split},
+           {"--no-axis-flip", &o.no_axis_flip},
+           {"--no-texture-flip", &o.no_texture_flip},
+           {"--no-mat", &o.no_mat},
+           {"--one-sided", &o.one_sided},
+           {"--white", &o.white},
+           {"--overwrite", &o.overwrite},
+           {"--yes", &o.yes},
+           {"--json", &o.json},
+           o.textures.rename_flag(),
+           o.textures.auto_shorten_flag(),
+           o.textures.prepare_flag()},
+          {{"-o", &o.target, &o.have_target}, {"--only", &o.only}, {"--report", &o.report}},
+          o.scene)) {
     return false;
   }
   // The target named after the input would be the input itself.
@@ -135,8 +134,8 @@ CommandOutcome convert(Session& session, RunSettings& settings, const ConvertOpt
   if (!analysis.analysed()) return analysis;
   if (o.have_target) {
     // As in the window: an .asc input with faulty objects has no target.
-    bool processable = session.scene.file_type != "asc" ||
-                       analysis.result != CommandResult::analysed_with_skips;
+    bool processable =
+        session.scene.file_type != "asc" || analysis.result != CommandResult::analysed_with_skips;
     if (!processable || !accept_target(session, o.target)) return {CommandResult::refused};
     settings.target = o.target;
   } else {

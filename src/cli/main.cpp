@@ -18,7 +18,8 @@ struct Command {
 };
 
 constexpr Command commands[] = {
-    {"analyze", "analyze SCENE [--json] [--report FILE.html]   check a scene and show its statistics",
+    {"analyze",
+     "analyze SCENE [--json] [--report FILE.html]   check a scene and show its statistics",
      meshmill::run_analyze},
     {"convert",
      "convert SCENE [-o TARGET.asc] [OPTIONS]   analyse a scene and write the files Plaything2 "

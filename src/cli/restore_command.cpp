@@ -1,6 +1,7 @@
+#include "app/restore_command.h"
+
 #include <cstdio>
 
-#include "app/restore_command.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/json_writer.h"

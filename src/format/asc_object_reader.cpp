@@ -9,14 +9,14 @@ namespace meshmill {
 
 namespace {
 
-
 // The line begins, letter case aside, with `word`, one blank and k in decimal.
 bool numbered(std::string_view line, std::string_view word, std::int64_t k) {
   char expected[32];
   std::size_t size = word.copy(expected, word.size());
   expected[size++] = ' ';
   char* end = std::to_chars(expected + size, expected + sizeof expected, k).ptr;
-  return begins_with_lower(line, std::string_view(expected, static_cast<std::size_t>(end - expected)));
+  return begins_with_lower(line,
+                           std::string_view(expected, static_cast<std::size_t>(end - expected)));
 }
 
 }  // namespace

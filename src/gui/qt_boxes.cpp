@@ -34,7 +34,8 @@ QMessageBox::Icon icon_of(int style) {
 
 bool message_box(QWidget* window, const std::string& text, int style, const std::string& title) {
   QMessageBox box(icon_of(style), qt(title), qt(text), QMessageBox::NoButton, window);
-  box.setStandardButtons(style::asks_yes_no(style) ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+  box.setStandardButtons(style::asks_yes_no(style) ? QMessageBox::Yes | QMessageBox::No
+                                                   : QMessageBox::Ok);
   return box.exec() == QMessageBox::Yes;
 }
 

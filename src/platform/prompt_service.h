@@ -15,8 +15,12 @@ inline constexpr int question_icon = 32;
 inline constexpr int warning_icon = 48;
 inline constexpr int information_icon = 64;
 // A style is the sum of its buttons (the low three bits) and its icon.
-inline constexpr int icon_of(int style) { return style & 0x70; }
-inline constexpr bool asks_yes_no(int style) { return (style & 7) == yes_no; }
+inline constexpr int icon_of(int style) {
+  return style & 0x70;
+}
+inline constexpr bool asks_yes_no(int style) {
+  return (style & 7) == yes_no;
+}
 }  // namespace style
 
 namespace answer {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "format/bitmap_name.h"
 #include "format/keywords.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
@@ -14,7 +15,6 @@
 #include "processing/text_fields.h"
 #include "state/fixed_names.h"
 #include "state/material_slot.h"
-#include "format/bitmap_name.h"
 
 namespace meshmill {
 
@@ -107,7 +107,8 @@ bool write_mat_file(Session& session, const RunSettings& settings, bool& express
         file->write(t.rest_mat_normal);
         file->write(texture);
         file->write(t.end_mat);
-        if (textured) scene.mat_textures.push_back({std::string(slot.texture), std::string(texture)});
+        if (textured)
+          scene.mat_textures.push_back({std::string(slot.texture), std::string(texture)});
       }
     }
   }

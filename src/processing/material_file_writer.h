@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 #include "state/run_settings.h"
 #include "state/session.h"
 

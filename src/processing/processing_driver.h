@@ -14,7 +14,6 @@ namespace meshmill {
 // overwrite declined) or `failed`.
 // `express`: the analysis's express mode goes on here (the target beside the
 // input, and the program ends by itself unless a warning was shown).
-CommandOutcome run_processing(Session& session, const RunSettings& settings,
-                              bool express = false);
+CommandOutcome run_processing(Session& session, const RunSettings& settings, bool express = false);
 
 }  // namespace meshmill

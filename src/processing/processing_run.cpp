@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "format/limits.h"
 #include "processing/file_failure.h"
 #include "processing/processing_finish.h"
 #include "processing/processing_paths.h"
-#include "format/limits.h"
 #include "state/split_names.h"
 
 namespace meshmill {

@@ -13,7 +13,7 @@ namespace meshmill {
 // What one pass over the input shares with the object writers: the options
 // in force, the .asc files and the input.
 struct ProcessingRun {
-  bool split = false;  // one file per `objects_per_asc_file` objects
+  bool split = false;             // one file per `objects_per_asc_file` objects
   std::int64_t current_file = 1;  // the .asc file the next object goes into, from 1
   FlipOptions flips;
   SplitOutputs outputs;

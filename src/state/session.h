@@ -36,7 +36,7 @@ struct Session {
   EventPump& events;
   PassView* view = &no_view;
   TextureSteps* textures = &no_textures;  // called when the settings ask for textures
-  std::string program_folder;  // where the program lives; the open dialog starts there
+  std::string program_folder;             // where the program lives; the open dialog starts there
   // The passes keep a record of each object for a report; without one the
   // analysis costs what it always did.
   bool record_objects = false;

@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/options.h"
 #include "gui/main_window.h"
 #include "platform/version.h"
-#include "app/options.h"
 #include "support/messages.h"
 #include "support/scene_builder.h"
 #include "support/scripted_prompt.h"

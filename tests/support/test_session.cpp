@@ -87,9 +87,9 @@ void expect_golden(const std::string& actual, const std::string& name) {
 }
 
 std::string copy_examples(const TempFolder& folder) {
-  std::filesystem::copy(MESHMILL_EXAMPLES, folder.path(),
-                        std::filesystem::copy_options::recursive |
-                            std::filesystem::copy_options::overwrite_existing);
+  std::filesystem::copy(
+      MESHMILL_EXAMPLES, folder.path(),
+      std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
   return folder.file("sample_track.ase");
 }
 

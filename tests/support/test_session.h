@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "state/command_outcome.h"
 #include "app/window_session.h"
+#include "state/command_outcome.h"
 #include "support/faulty_file_system.h"
 #include "support/null_event_pump.h"
 #include "support/scripted_prompt.h"
