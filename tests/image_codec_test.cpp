@@ -52,6 +52,11 @@ TEST(ImageCodec, EveryFormatAndVariantComesOutAsRgba) {
   EXPECT_NEAR(flat.rgba[1], 0x80, 2);
   EXPECT_NEAR(flat.rgba[2], 0xC0, 2);
   EXPECT_EQ(flat.rgba[3], 255);
+  // A progressive JPEG losslessly made from a baseline one (jpegtran): its
+  // early scans name AC tables that are defined only later.
+  const std::string images = std::string(MESHMILL_TEST_DATA) + "/images/";
+  EXPECT_EQ(decoded(testing::read_file(images + "sign_progressive.jpg")).rgba,
+            decoded(testing::read_file(images + "sign_baseline.jpg")).rgba);
 
   // Grey, grey with alpha, palette with transparency, 16-bit channels.
   EXPECT_EQ(decoded(png_file(2, 1, 8, 0, std::string("\0\x10\xF0", 3))).rgba,
@@ -88,8 +93,11 @@ TEST(ImageCodec, BadImagesAreRefusedWithOneClearLine) {
   const std::string tga = testing::tga_file(pattern(4, 4, false), 3);
   EXPECT_EQ(problem_of(std::string_view(tga).substr(0, tga.size() - 5)), unreadable);
   // What the fuzzer found: a Huffman table of more than 256 codes, which
-  // stb_image would write past; a data chunk claiming a gigabyte.
-  for (const char* name : {"jpeg_huffman_overrun.jpg", "png_data_chunk_of_a_gigabyte.png"}) {
+  // stb_image would write past; a scan decoding with a table no segment
+  // defined, which it would read as uninitialized memory; a data chunk
+  // claiming a gigabyte.
+  for (const char* name : {"jpeg_huffman_overrun.jpg", "jpeg_undefined_table.jpg",
+                           "png_data_chunk_of_a_gigabyte.png"}) {
     EXPECT_EQ(
         problem_of(testing::read_file(std::string(MESHMILL_TEST_DATA) + "/hostile/image/" + name)),
         unreadable)

@@ -111,7 +111,7 @@ using StbPixels = std::unique_ptr<stbi_uc, decltype(&stbi_image_free)>;
 
 DecodeResult decode_with_stb(std::string_view bytes, Format format) {
   if (bytes.size() > INT_MAX) return refused("image file too large");
-  if (!image_codec::jpeg_tables_fit(bytes)) return refused(unreadable);
+  if (!image_codec::jpeg_tables_sound(bytes)) return refused(unreadable);
   int width = 0;
   int height = 0;
   int channels = 0;

@@ -24,11 +24,12 @@ inline constexpr const char* unreadable = "unreadable image (truncated or corrup
 // The largest single allocation stb_image may make from now on in this thread.
 void limit_stb_allocations(std::size_t largest);
 
-// stb_image 2.27 (Debian's) overruns a Huffman table built from a DHT
-// segment declaring more than 256 codes. False when some segment that it
-// would read does; the walk over the segments is a superset of the one stb
-// makes, so it never misses one.
-bool jpeg_tables_fit(std::string_view bytes);
+// stb_image 2.27 (Debian's) reads past a Huffman table's arrays when a DHT
+// segment declares more than 256 codes, or when a scan decodes with a table
+// that no segment defined. False when the JPEG does either. The walk over
+// the segments stops where stb_image does or where it would fail anyway, so
+// it sees the tables stb sees.
+bool jpeg_tables_sound(std::string_view bytes);
 
 // The TIFF codec of the system: libtiff, or the Windows Imaging Component.
 DecodeResult decode_tiff(std::string_view bytes);

@@ -13,8 +13,11 @@ namespace {
 // header makes plausible.
 thread_local std::size_t largest_allocation = 0;
 
+// Zeroed: a corrupt file can make stb_image read parts of its state that it
+// never wrote (a table no segment defined), which must not differ from run
+// to run or from one system to the other.
 void* limited_malloc(std::size_t size) {
-  return size <= largest_allocation ? std::malloc(size) : nullptr;
+  return size <= largest_allocation ? std::calloc(1, size) : nullptr;
 }
 
 void* limited_realloc(void* block, std::size_t size) {
