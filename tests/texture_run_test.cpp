@@ -104,6 +104,11 @@ TEST(TextureRun, TiffsAtTheAnalysisPixelmapsAfterTheMatAndOneWarning) {
       "replace them?",
       36, "Question"};
   EXPECT_NE(std::find(said.begin(), said.end(), question), said.end());
+  const auto textures_box =
+      std::find_if(said.begin(), said.end(), [](const Message& m) { return m.title == "Textures"; });
+  ASSERT_NE(textures_box, said.end());
+  EXPECT_EQ(textures_box->text.substr(0, textures_box->text.find('\n')),
+            "1 texture is missing, 3 were kept: see the report");
   EXPECT_EQ(std::count_if(said.begin(), said.end(),
                           [](const Message& m) { return m.title == "Textures"; }),
             1);

@@ -24,6 +24,7 @@ struct TextureRecord {
   int height = 0;
   std::string problem;      // what went wrong at the analysis ("" when nothing did)
   std::string pix_problem;  // why the processing wrote no pixelmap ("" when it did)
+  bool pix_kept = false;    // the user kept the pixelmap that was there already
 
   bool readable() const { return source_width > 0; }
   bool scaled() const { return !pix.empty() && (width != source_width || height != source_height); }

@@ -50,7 +50,7 @@ bool tell_texture_problems(Session& session, const std::vector<TextureRecord*>& 
       ++missing.count;
     } else if (!record->readable()) {
       ++unreadable.count;
-    } else if (record->pix_problem.rfind("kept", 0) == 0) {
+    } else if (record->pix_kept) {
       ++kept.count;
     } else if (record->pix.empty()) {
       ++unwritten.count;

@@ -102,6 +102,7 @@ std::vector<TextureRecord*> pixelmap_records(SceneState& scene) {
     record.pix.clear();
     record.pix_type = record.width = record.height = 0;
     record.pix_problem.clear();
+    record.pix_kept = false;
   }
   std::vector<TextureRecord*> found;
   for (const MatTexture& texture : scene.mat_textures) {
@@ -204,6 +205,7 @@ void TextureWork::write_pixelmaps(Session& session, const RunSettings& settings,
     const std::string path = pixelmap_path(session, *record);
     if (!replace && session.fs.entry_exists(path)) {
       record->pix_problem = "kept: " + path + " was there already";
+      record->pix_kept = true;
       continue;
     }
     write_pixelmap(session, *record, path);
