@@ -136,6 +136,7 @@ if [[ ! -f $texture_scene ]]; then
   mkdir -p "$bench/textures"
   "$build/bin/meshmill-scenegen" -o "$texture_scene" --size-mb 1 --textures "$textures" 2>/dev/null
 fi
+# shellcheck disable=SC2317  # run by measure, through BEFORE_RUN
 no_texture_files() {
   rm -rf "$out/textures" "$bench/textures/TIFFRGB"/*.tif
   mkdir -p "$out/textures"
