@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "app/clear_statistics.h"
 #include "app/restore_command.h"
 #include "app/scene_commands.h"
 #include "app/window_settings.h"
@@ -120,6 +121,11 @@ TEST(TextureRun, TiffsAtTheAnalysisPixelmapsAfterTheMatAndOneWarning) {
   t.convert();
   EXPECT_EQ(t.folder.read("PIX16/roof.pix"), first_roof);
   EXPECT_EQ(std::find(said.begin(), said.end(), question), said.end());
+
+  // The statistics reset forgets the scene's textures with its other records.
+  t.prompt.answers = {answer::yes};
+  clear_statistics(t.session);
+  EXPECT_TRUE(t.session.scene.textures.empty());
 }
 
 TEST(TextureRun, OffWritesNoTextureFile) {

@@ -26,6 +26,7 @@ void reset_scene(SceneState& scene, SceneReset scope) {
   scene.tif_folder.clear();
   scene.pix16_dest.clear();
   scene.records.clear();
+  scene.textures.clear();
 }
 
 void unload_scene(Session& session) {
