@@ -31,7 +31,7 @@ bool is_restart(unsigned marker) {
 using DefinedTables = std::array<std::array<bool, 4>, 2>;
 
 // The tables of one DHT segment read as stb_image reads them: no table may
-// have more than 256 codes.
+// have more than 256 codes. Each table read is marked defined.
 bool tables_fit(const Bytes& bytes, std::size_t segment, DefinedTables& defined) {
   int remaining = static_cast<int>(bytes.at(segment + 2) << 8 | bytes.at(segment + 3)) - 2;
   std::size_t table = segment + 4;
