@@ -52,21 +52,33 @@ Image thumbnail_of(const Image& image) {
   return resize_image(image, side(image.width), side(image.height));
 }
 
+// The file name of a texture's TIFF; `texture` is a scene text.
+std::string tif_name(std::string_view texture) {
+  return cp1252_to_utf8(texture) + ".tif";
+}
+
+// TIFFRGB/<texture>.tif as the folder spells it, when there is one.
+std::optional<std::string> existing_tif(Session& session, std::string_view texture) {
+  const std::string& folder = session.scene.tif_folder;
+  auto entry = session.fs.find_entry_ignoring_case(folder, tif_name(texture));
+  if (!entry) return std::nullopt;
+  return join_path(folder, *entry);
+}
+
 // TIFFRGB/<base>.tif for Plaything2, unless one is there: it is never replaced.
 void prepare_tif(Session& session, TextureRecord& record, const Image& image) {
-  const std::string& folder = session.scene.tif_folder;
-  const std::string name = cp1252_to_utf8(record.base) + ".tif";
-  if (auto entry = session.fs.find_entry_ignoring_case(folder, name)) {
-    record.tif = join_path(folder, *entry);
+  if (auto found = existing_tif(session, record.base)) {
+    record.tif = *found;
     return;
   }
+  const std::string& folder = session.scene.tif_folder;
   std::string why;
   if (!session.fs.folder_exists(folder) && !session.fs.create_folder(folder, &why)) {
     record.problem = "the folder " + folder + " could not be created (" + why + ")";
     return;
   }
   auto tiff = encode_tiff_rgb(image, &why);
-  const std::string path = join_path(folder, name);
+  const std::string path = join_path(folder, tif_name(record.base));
   if (!tiff || !write_file_atomically(session.fs, path, *tiff, &why)) {
     record.problem = "the TIFF could not be written (" + why + ")";
     return;
@@ -180,10 +192,7 @@ void TextureWork::texture_named(Session& session, std::string_view bitmap_path,
     record->name = std::string(bitmap_base_name(slot_texture));
     // A shortened name: its .tif went to the short name, after a backup.
     if (!record->tif.empty() && record->name != record->base) {
-      const std::string& folder = session.scene.tif_folder;
-      auto entry =
-          session.fs.find_entry_ignoring_case(folder, cp1252_to_utf8(record->name) + ".tif");
-      if (entry) record->tif = join_path(folder, *entry);
+      if (auto found = existing_tif(session, record->name)) record->tif = *found;
     }
   }
   const auto& texts = record->slot_textures;
