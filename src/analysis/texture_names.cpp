@@ -8,6 +8,7 @@
 #include "format/limits.h"
 #include "platform/code_page.h"
 #include "platform/paths.h"
+#include "state/texture_folder.h"
 
 namespace meshmill {
 
@@ -24,15 +25,12 @@ struct LongTexture {
   std::string backup;  // the same with the extension .ti
 };
 
-// The .tif of a base name in the texture folder, matched without regard to
-// letter case as on Windows.
 std::optional<std::string> find_texture_file(Session& session, std::string_view base) {
-  return session.fs.find_entry_ignoring_case(session.scene.tif_folder,
-                                             cp1252_to_utf8(base) + std::string(file_extension));
+  return find_texture_tif(session.fs, session.scene.tif_folder, base);
 }
 
 std::string texture_file_path(Session& session, std::string_view base) {
-  return join_path(session.scene.tif_folder, cp1252_to_utf8(base) + std::string(file_extension));
+  return join_path(session.scene.tif_folder, texture_tif_name(base));
 }
 
 // The first characters of the long name, the mark and a number. Past number

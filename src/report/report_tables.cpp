@@ -9,6 +9,7 @@
 #include "platform/paths.h"
 #include "report/html_text.h"
 #include "state/material_slot.h"
+#include "state/texture_folder.h"
 
 namespace meshmill {
 
@@ -42,8 +43,7 @@ std::string_view old_texture_name(const SceneState& scene, std::string_view text
 bool texture_file_exists(const Session& session, std::string_view texture) {
   const std::string& folder = session.scene.tif_folder;
   if (folder.empty()) return false;
-  std::string name = cp1252_to_utf8(bitmap_base_name(texture)) + ".tif";
-  return session.fs.find_entry_ignoring_case(folder, name).has_value();
+  return find_texture_tif(session.fs, folder, bitmap_base_name(texture)).has_value();
 }
 
 // "r<TAB>g<TAB>b" with values from 0 to 1, as a CSS colour.

@@ -8,6 +8,7 @@
 #include "platform/file_system.h"
 #include "platform/image_codec.h"
 #include "platform/paths.h"
+#include "state/texture_folder.h"
 #include "textures/pixelmap_file.h"
 #include "textures/texture_size.h"
 #include "textures/texture_source.h"
@@ -52,15 +53,10 @@ Image thumbnail_of(const Image& image) {
   return resize_image(image, side(image.width), side(image.height));
 }
 
-// The file name of a texture's TIFF; `texture` is a scene text.
-std::string tif_name(std::string_view texture) {
-  return cp1252_to_utf8(texture) + ".tif";
-}
-
 // TIFFRGB/<texture>.tif as the folder spells it, when there is one.
 std::optional<std::string> existing_tif(Session& session, std::string_view texture) {
   const std::string& folder = session.scene.tif_folder;
-  auto entry = session.fs.find_entry_ignoring_case(folder, tif_name(texture));
+  auto entry = find_texture_tif(session.fs, folder, texture);
   if (!entry) return std::nullopt;
   return join_path(folder, *entry);
 }
@@ -78,7 +74,7 @@ void prepare_tif(Session& session, TextureRecord& record, const Image& image) {
     return;
   }
   auto tiff = encode_tiff_rgb(image, &why);
-  const std::string path = join_path(folder, tif_name(record.base));
+  const std::string path = join_path(folder, texture_tif_name(record.base));
   if (!tiff || !write_file_atomically(session.fs, path, *tiff, &why)) {
     record.problem = "the TIFF could not be written (" + why + ")";
     return;
