@@ -1,9 +1,9 @@
 #include "processing/pixelmap_placeholder.h"
 
-#include "platform/code_page.h"
 #include "platform/paths.h"
 #include "processing/file_failure.h"
 #include "processing/material_templates.h"
+#include "state/texture_folder.h"
 
 namespace meshmill {
 
@@ -11,7 +11,7 @@ bool write_pix_placeholder(Session& session, std::string_view texture, int alpha
   SceneState& scene = session.scene;
   // The finish removes an empty PIX16 folder, so a second run may find it gone.
   if (!session.fs.folder_exists(scene.pix16_dest)) session.fs.create_folder(scene.pix16_dest);
-  std::string path = join_path(scene.pix16_dest, cp1252_to_utf8(texture) + ".pix");
+  std::string path = join_path(scene.pix16_dest, pixelmap_file_name(texture));
   std::string why;
   auto file = session.fs.create(path, CreateMode::replace_when_complete, &why);
   if (!file) {

@@ -96,7 +96,7 @@ void append_placeholder_cell(std::string& out, const Session& session, std::stri
     out += "&#8212;</td>";
     return;
   }
-  std::string file = cp1252_to_utf8(texture) + ".pix";
+  std::string file = pixelmap_file_name(texture);
   append_html(out, file);
   const SceneState& scene = session.scene;
   if (scene.records.processed) {

@@ -16,6 +16,10 @@ std::string texture_tif_name(std::string_view base) {
   return cp1252_to_utf8(base) + ".tif";
 }
 
+std::string pixelmap_file_name(std::string_view texture) {
+  return cp1252_to_utf8(texture) + ".pix";
+}
+
 std::optional<std::string> find_texture_tif(FileSystem& fs, const std::string& folder,
                                             std::string_view base) {
   return fs.find_entry_ignoring_case(folder, texture_tif_name(base));

@@ -4,7 +4,6 @@
 
 #include "format/bitmap_name.h"
 #include "platform/ascii_case.h"
-#include "platform/code_page.h"
 #include "platform/file_system.h"
 #include "platform/image_codec.h"
 #include "platform/paths.h"
@@ -128,7 +127,7 @@ std::vector<TextureRecord*> pixelmap_records(SceneState& scene) {
 }
 
 std::string pixelmap_path(const Session& session, const TextureRecord& record) {
-  return join_path(session.scene.pix16_dest, cp1252_to_utf8(record.name) + ".pix");
+  return join_path(session.scene.pix16_dest, pixelmap_file_name(record.name));
 }
 
 // Existing pixelmaps are replaced when the user agrees, or without asking
